@@ -1,0 +1,61 @@
+#include "app/run_flow.h"
+
+#include "app/command_line.h"
+#include "app/fixed_texts.h"
+#include "app/request.h"
+#include "platform/platform.h"
+#include "stamp/stamp_conversion.h"
+#include "support/clock_text.h"
+#include "support/console_channel.h"
+#include "support/text.h"
+
+namespace kelpworth {
+namespace {
+
+// Start-up of the support units, in their fixed order. Returns the checks
+// the command-line values must pass.
+TValueChecks StartSupportUnits() {
+    AttachConsoleChannel();
+    return CharacterChecksOnly();
+}
+
+void ShowHelpScreen() { WriteLine(FilledHelpText()); }
+
+}  // namespace
+
+std::string FilledHelpText() {
+    std::string text = ReplaceAll(HelpText, "%d%", CurrentDateText(DatePicture));
+    text = ReplaceAll(text, "%t%", CurrentTimeText(TimePicture));
+    return ReplaceAll(text, "%t1%", CurrentTimeText(HourPicture));
+}
+
+int RunKelpworth() {
+    const TValueChecks checks = StartSupportUnits();
+
+    const platform::Handle output = LookUpStandardHandle(platform::StandardStream::Output);
+    const platform::Handle input = LookUpStandardHandle(platform::StandardStream::Input);
+    platform::ShowConsoleIcon();
+
+    SetConsoleTextAttribute(output, BannerAttribute);
+    WriteLine(BannerText);
+    SetConsoleTextAttribute(output, NormalAttribute);
+
+    const TCommandLineRequest request =
+        ReadCommandLine(platform::ReadRawCommandLine(), checks);
+    const TDateTimeRecord current = request.Record;
+
+    if (!current.DateStr.empty()) {
+        TStampHalves halves;
+        ConvertRequest(current, request.Details, TitleText, halves);
+    } else if (current.Mode == HelpMode) {
+        ShowHelpScreen();
+        WaitForKeyDown(input);
+    } else {
+        ShowHelpScreen();
+    }
+
+    CloseConsoleChannel();
+    return 0;
+}
+
+}  // namespace kelpworth

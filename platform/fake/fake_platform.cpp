@@ -1,0 +1,161 @@
+#include "platform/fake/fake_platform.h"
+
+#include <cstring>
+
+#include "platform/picture.h"
+
+namespace kelpworth::fake {
+
+TFakePlatform& Fake() {
+    static TFakePlatform state;
+    return state;
+}
+
+void ResetFake() { Fake() = TFakePlatform{}; }
+
+}  // namespace kelpworth::fake
+
+namespace kelpworth::platform {
+
+using fake::Fake;
+
+namespace {
+constexpr Handle kOutput = 1;
+constexpr Handle kInput = 0;
+std::uint32_t gLastError = 0;
+
+int ToUpperAscii(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; }
+}  // namespace
+
+void StartProcess(int, char**) {}
+
+std::string ReadRawCommandLine() { return Fake().CommandLine; }
+
+void EndProcess(std::uint32_t exitCode) { throw fake::ProcessExit{exitCode}; }
+
+Handle StandardHandle(StandardStream which) {
+    if (which == StandardStream::Input) return kInput;
+    if (Fake().OutputHandleInvalid) {
+        gLastError = Fake().InvalidHandleError;
+        return InvalidHandle;
+    }
+    return kOutput;
+}
+
+bool HandleHasDevice(Handle handle) { return handle != kOutput || Fake().OutputHasDevice; }
+
+bool WriteBytes(Handle handle, const char* bytes, std::uint32_t count) {
+    if (handle != kOutput) return true;
+    auto& fake = Fake();
+    fake.WriteSizes.push_back(count);
+    const int number = static_cast<int>(fake.WriteSizes.size());
+    if (fake.FailWriteNumber != 0 &&
+        (number == fake.FailWriteNumber ||
+         (fake.FailAllWritesFromThere && number > fake.FailWriteNumber))) {
+        gLastError = fake.FailWriteError;
+        return false;
+    }
+    fake.Output.append(bytes, count);
+    fake.Journal.append(bytes, count);
+    return true;
+}
+
+std::uint32_t LastErrorCode() { return gLastError; }
+
+void ConvertAnsiToOem(char*, std::uint32_t) {}
+
+void SetTextAttribute(Handle output, std::uint16_t attribute) {
+    if (output == kOutput) Fake().Journal += "<attr " + std::to_string(attribute) + ">";
+}
+
+bool ReadInputEvent(Handle, TInputEvent& event) {
+    auto& fake = Fake();
+    const auto index = static_cast<std::size_t>(fake.InputReads);
+    ++fake.InputReads;
+    if (index >= fake.InputEvents.size()) return false;
+    event = fake.InputEvents[index];
+    return true;
+}
+
+void WriteToErrorStream(const char* bytes, std::uint32_t count) {
+    Fake().ErrorStream.append(bytes, count);
+}
+
+void ShowConsoleIcon() { ++Fake().IconRequests; }
+
+WindowHandle FindTopWindow(const std::string& title) {
+    const auto found = Fake().Windows.find(title);
+    return found == Fake().Windows.end() ? 0 : found->second;
+}
+
+void ShowMessageDialog(WindowHandle owner, const std::string& text, const std::string& caption,
+                       std::uint32_t) {
+    Fake().LastDialogOwner = owner;
+    Fake().Dialogs.emplace_back(text, caption);
+}
+
+TSystemTime ReadLocalTime() {
+    ++Fake().ClockReads;
+    return Fake().Clock;
+}
+
+int RenderDate(LocaleId, std::uint32_t, const TSystemTime& time, const char* picture,
+               char* buffer, int size) {
+    return RenderDatePicture(time, picture, buffer, size);
+}
+
+int RenderTime(LocaleId, std::uint32_t flags, const TSystemTime& time, const char* picture,
+               char* buffer, int size) {
+    return RenderTimePicture(time, flags, picture, buffer, size);
+}
+
+int TextLength(const char* text) { return static_cast<int>(std::strlen(text)); }
+
+LocaleId ThreadLocale() { return Fake().ThreadLocaleId; }
+
+int ReadLocaleItem(LocaleId, std::uint32_t item, char* buffer, int size) {
+    auto& fake = Fake();
+    ++fake.LocaleItemReads;
+    const auto found = fake.LocaleItems.find(item);
+    if (found == fake.LocaleItems.end()) return 0;
+    const std::string& value = found->second;
+    if (size <= 0 || value.size() + 1 > static_cast<std::size_t>(size)) return 0;
+    std::memcpy(buffer, value.c_str(), value.size() + 1);
+    return static_cast<int>(value.size() + 1);
+}
+
+void EnumCalendarValues(CalendarValueCallback callback, void* context, LocaleId,
+                        std::uint32_t calendar, std::uint32_t kind) {
+    const auto found = Fake().CalendarValues.find({calendar, kind});
+    if (found == Fake().CalendarValues.end()) return;
+    for (const std::string& value : found->second) {
+        if (!callback(value.c_str(), context)) return;
+    }
+}
+
+int CompareLocaleText(LocaleId, std::uint32_t flags, const char* a, int lengthA, const char* b,
+                      int lengthB) {
+    const bool ignoreCase = (flags & NormIgnoreCase) != 0;
+    const int common = lengthA < lengthB ? lengthA : lengthB;
+    for (int i = 0; i < common; ++i) {
+        int x = static_cast<unsigned char>(a[i]);
+        int y = static_cast<unsigned char>(b[i]);
+        if (ignoreCase) {
+            x = ToUpperAscii(static_cast<unsigned char>(x));
+            y = ToUpperAscii(static_cast<unsigned char>(y));
+        }
+        if (x != y) return x < y ? 1 : 3;
+    }
+    if (lengthA == lengthB) return 2;
+    return lengthA < lengthB ? 1 : 3;
+}
+
+bool AnsiLeadByteRanges(std::uint8_t (&leadBytes)[12]) {
+    if (!Fake().LeadBytesAvailable) return false;
+    std::memcpy(leadBytes, Fake().LeadBytes, sizeof leadBytes);
+    return true;
+}
+
+int SystemMetric(int index) { return index == MetricDbcsEnabled && Fake().DbcsEnabled ? 1 : 0; }
+
+}  // namespace kelpworth::platform

@@ -1,0 +1,67 @@
+// A platform for tests: a fixed clock, a table of locale items, captured
+// output, injected write failures and scripted console input. Linked in
+// place of the POSIX or Win32 layer.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace kelpworth::fake {
+
+// Thrown by EndProcess so that a test can see the exit code.
+struct ProcessExit {
+    std::uint32_t Code;
+};
+
+struct TFakePlatform {
+    // process
+    std::string CommandLine = "kelpworth";
+
+    // clock
+    platform::TSystemTime Clock{2017, 12, 1, 25, 9, 41, 7, 0};
+    int ClockReads = 0;
+
+    // standard output
+    bool OutputHandleInvalid = false;
+    std::uint32_t InvalidHandleError = 6;
+    bool OutputHasDevice = true;
+    std::string Output;                      // every byte written to standard output
+    std::string Journal;                     // the same, with "<attr N>" at attribute changes
+    std::vector<std::uint32_t> WriteSizes;   // the count of every write to standard output
+    int FailWriteNumber = 0;                 // fail the Nth write (1-based); 0: never
+    std::uint32_t FailWriteError = 28;
+    bool FailAllWritesFromThere = true;      // later writes fail too
+    std::string ErrorStream;
+
+    // console input: the events ReadInputEvent delivers, then "no more"
+    std::vector<platform::TInputEvent> InputEvents;
+    int InputReads = 0;
+
+    // windowing
+    std::vector<std::pair<std::string, std::string>> Dialogs;  // (text, caption)
+    std::map<std::string, platform::WindowHandle> Windows;      // title -> handle
+    platform::WindowHandle LastDialogOwner = 0;
+    int IconRequests = 0;
+
+    // locale service
+    platform::LocaleId ThreadLocaleId = 0x0409;
+    std::map<std::uint32_t, std::string> LocaleItems;  // absent: missing item
+    std::map<std::pair<std::uint32_t, std::uint32_t>, std::vector<std::string>>
+        CalendarValues;  // (calendar, kind) -> values
+    bool DbcsEnabled = false;
+    bool LeadBytesAvailable = true;
+    std::uint8_t LeadBytes[12] = {};
+    int LocaleItemReads = 0;
+};
+
+TFakePlatform& Fake();
+
+// Back to the defaults above.
+void ResetFake();
+
+}  // namespace kelpworth::fake

@@ -1,0 +1,107 @@
+#include "platform/picture.h"
+
+#include <cstddef>
+#include <string>
+
+namespace kelpworth::platform {
+namespace {
+
+void AppendNumber(std::string& out, unsigned value, std::size_t minimumDigits) {
+    std::string digits = std::to_string(value);
+    if (digits.size() < minimumDigits) out.append(minimumDigits - digits.size(), '0');
+    out += digits;
+}
+
+std::size_t RunLength(const char* picture, std::size_t at) {
+    std::size_t length = 1;
+    while (picture[at + length] == picture[at]) ++length;
+    return length;
+}
+
+int Finish(const std::string& text, char* buffer, int size) {
+    if (size <= 0 || text.size() + 1 > static_cast<std::size_t>(size)) {
+        if (size > 0) buffer[0] = '\0';
+        return 0;
+    }
+    text.copy(buffer, text.size());
+    buffer[text.size()] = '\0';
+    return static_cast<int>(text.size() + 1);
+}
+
+// Copies a quoted literal starting at the opening quote; returns the index
+// after it. Two quotes in a row stand for one quote.
+std::size_t CopyQuoted(const char* picture, std::size_t at, std::string& out) {
+    ++at;
+    while (picture[at] != '\0') {
+        if (picture[at] == '\'') {
+            if (picture[at + 1] == '\'') {
+                out.push_back('\'');
+                at += 2;
+                continue;
+            }
+            return at + 1;
+        }
+        out.push_back(picture[at++]);
+    }
+    return at;
+}
+
+}  // namespace
+
+int RenderDatePicture(const TSystemTime& time, const char* picture, char* buffer, int size) {
+    std::string out;
+    for (std::size_t at = 0; picture[at] != '\0';) {
+        const char c = picture[at];
+        if (c == '\'') {
+            at = CopyQuoted(picture, at, out);
+            continue;
+        }
+        const std::size_t run = RunLength(picture, at);
+        if (c == 'd' && run <= 2) {
+            AppendNumber(out, time.Day, run);
+        } else if (c == 'M' && run <= 2) {
+            AppendNumber(out, time.Month, run);
+        } else if (c == 'y') {
+            if (run <= 2) {
+                AppendNumber(out, time.Year % 100u, run == 1 ? 1 : 2);
+            } else {
+                AppendNumber(out, time.Year, 4);
+            }
+        } else {
+            out.append(run, c);
+        }
+        at += run;
+    }
+    return Finish(out, buffer, size);
+}
+
+int RenderTimePicture(const TSystemTime& time, std::uint32_t flags, const char* picture,
+                      char* buffer, int size) {
+    const bool force24 = (flags & TimeForce24HourFormat) != 0;
+    std::string out;
+    for (std::size_t at = 0; picture[at] != '\0';) {
+        const char c = picture[at];
+        if (c == '\'') {
+            at = CopyQuoted(picture, at, out);
+            continue;
+        }
+        const std::size_t run = RunLength(picture, at);
+        const std::size_t digits = run >= 2 ? 2 : 1;
+        if (c == 'H' || (c == 'h' && force24)) {
+            AppendNumber(out, time.Hour, digits);
+        } else if (c == 'h') {
+            const unsigned twelve = time.Hour % 12u == 0 ? 12u : time.Hour % 12u;
+            AppendNumber(out, twelve, digits);
+        } else if (c == 'm') {
+            AppendNumber(out, time.Minute, digits);
+        } else if (c == 's') {
+            AppendNumber(out, time.Second, digits);
+        } else {
+            out.append(run, c);
+        }
+        at += run;
+    }
+    return Finish(out, buffer, size);
+}
+
+}  // namespace kelpworth::platform

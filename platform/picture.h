@@ -1,0 +1,19 @@
+// Date and time rendering with a picture, for platforms without a renderer
+// of their own. Field letters: d, dd (day), M, MM (month), yy, yyyy (year),
+// h, hh (12-hour), H, HH (24-hour), m, mm, s, ss; a text in single quotes
+// and every other byte are copied. TIME_FORCE24HOURFORMAT is honoured.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+namespace kelpworth::platform {
+
+// Writes at most size - 1 characters and a byte 0; returns the count
+// including the byte 0, or 0 when the text did not fit.
+int RenderDatePicture(const TSystemTime& time, const char* picture, char* buffer, int size);
+int RenderTimePicture(const TSystemTime& time, std::uint32_t flags, const char* picture,
+                      char* buffer, int size);
+
+}  // namespace kelpworth::platform

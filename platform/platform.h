@@ -1,0 +1,147 @@
+// The questions Kelpworth asks its platform: one set of free functions,
+// answered by exactly one implementation chosen at link time (posix/,
+// win32/, or the test fake). Nothing above this layer includes a system
+// header. Each function names the Windows call that answers it on Win32;
+// other implementations answer the same question with the same meaning.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kelpworth::platform {
+
+// ---------------------------------------------------------------- process
+
+// Called once by main() before anything else; the POSIX layer keeps argv
+// here and ignores SIGPIPE. Win32 ignores the arguments.
+void StartProcess(int argc, char** argv);
+
+// The unparsed command line, program part included (GetCommandLineA).
+std::string ReadRawCommandLine();
+
+// Ends the process with the given exit code (ExitProcess).
+[[noreturn]] void EndProcess(std::uint32_t exitCode);
+
+// ---------------------------------------------------------------- console
+
+// A standard handle: a file descriptor on POSIX, a HANDLE on Win32.
+using Handle = std::intptr_t;
+inline constexpr Handle InvalidHandle = -1;
+
+enum class StandardStream { Output, Input };
+
+// GetStdHandle(STD_OUTPUT_HANDLE / STD_INPUT_HANDLE).
+Handle StandardHandle(StandardStream which);
+
+// GetFileType(handle) != FILE_TYPE_UNKNOWN: the handle refers to a device
+// (a file, pipe or character device) at all.
+bool HandleHasDevice(Handle handle);
+
+// WriteFile: true on success. On failure LastErrorCode() tells why.
+bool WriteBytes(Handle handle, const char* bytes, std::uint32_t count);
+
+// GetLastError after a failed call of this layer.
+std::uint32_t LastErrorCode();
+
+// CharToOemBuffA in place; always keeps the length.
+void ConvertAnsiToOem(char* bytes, std::uint32_t count);
+
+// SetConsoleTextAttribute; a handle that is no console ignores it.
+void SetTextAttribute(Handle output, std::uint16_t attribute);
+
+// One console input event (INPUT_RECORD, reduced to what is examined).
+struct TInputEvent {
+    std::uint16_t EventType = 0;  // 1 = KEY_EVENT
+    std::uint32_t KeyDown = 0;    // bKeyDown of a key event
+};
+inline constexpr std::uint16_t KeyEventType = 1;
+
+// ReadConsoleInputA for one event. Blocks until an event is available;
+// false when no event can ever be read (input is no console, or the read
+// failed or ended), so that a waiting caller stops instead of spinning.
+bool ReadInputEvent(Handle input, TInputEvent& event);
+
+// Standard error, for the copy of the run-time error message; failures
+// are ignored.
+void WriteToErrorStream(const char* bytes, std::uint32_t count);
+
+// --------------------------------------------------------------- windowing
+
+// LoadIconA(own module, "MAINICON") sent to the console window with
+// WM_SETICON / ICON_BIG. Cosmetic; any failure is ignored.
+void ShowConsoleIcon();
+
+using WindowHandle = std::intptr_t;  // 0: none
+
+// FindWindowA(no class, title).
+WindowHandle FindTopWindow(const std::string& title);
+
+// MessageBoxA(owner, text, caption, style); blocks until closed. Where the
+// platform has no dialogs the text goes to standard error, one line feed
+// after it.
+void ShowMessageDialog(WindowHandle owner, const std::string& text,
+                       const std::string& caption, std::uint32_t style);
+
+// -------------------------------------------------------------- the clock
+
+// SYSTEMTIME, field for field.
+struct TSystemTime {
+    std::uint16_t Year = 0;
+    std::uint16_t Month = 0;
+    std::uint16_t DayOfWeek = 0;
+    std::uint16_t Day = 0;
+    std::uint16_t Hour = 0;
+    std::uint16_t Minute = 0;
+    std::uint16_t Second = 0;
+    std::uint16_t Milliseconds = 0;
+};
+
+// GetLocalTime.
+TSystemTime ReadLocalTime();
+
+using LocaleId = std::uint32_t;
+inline constexpr LocaleId LocaleUserDefault = 0x400;
+inline constexpr std::uint32_t TimeForce24HourFormat = 8;
+
+// GetDateFormatA / GetTimeFormatA: render the date or the time of `time`
+// with `picture` into `buffer` (NUL-terminated, `size` bytes at most).
+// Returns the renderer's count (0 on failure); callers do not rely on it.
+int RenderDate(LocaleId locale, std::uint32_t flags, const TSystemTime& time,
+               const char* picture, char* buffer, int size);
+int RenderTime(LocaleId locale, std::uint32_t flags, const TSystemTime& time,
+               const char* picture, char* buffer, int size);
+
+// lstrlenA: bytes before the first byte 0.
+int TextLength(const char* text);
+
+// --------------------------------------------------------- locale service
+
+// GetThreadLocale; 0 is possible.
+LocaleId ThreadLocale();
+
+// GetLocaleInfoA: copies the item and a terminating NUL into `buffer` and
+// returns the count including the NUL; 0 when the item is missing or does
+// not fit in `size` bytes. An empty item returns 1.
+int ReadLocaleItem(LocaleId locale, std::uint32_t item, char* buffer, int size);
+
+// EnumCalendarInfoA: calls `callback` once per value (NUL-terminated)
+// until it returns false or the values run out.
+using CalendarValueCallback = bool (*)(const char* value, void* context);
+void EnumCalendarValues(CalendarValueCallback callback, void* context,
+                        LocaleId locale, std::uint32_t calendar,
+                        std::uint32_t kind);
+
+// CompareStringA: 1 less, 2 equal, 3 greater, 0 on failure.
+inline constexpr std::uint32_t NormIgnoreCase = 1;
+int CompareLocaleText(LocaleId locale, std::uint32_t flags, const char* a,
+                      int lengthA, const char* b, int lengthB);
+
+// GetCPInfo(CP_ACP).LeadByte: up to six (low, high) pairs ended by a pair
+// of zero bytes. False when the information cannot be obtained.
+bool AnsiLeadByteRanges(std::uint8_t (&leadBytes)[12]);
+
+// GetSystemMetrics.
+inline constexpr int MetricDbcsEnabled = 42;
+int SystemMetric(int index);
+
+}  // namespace kelpworth::platform

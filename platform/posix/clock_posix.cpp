@@ -1,0 +1,42 @@
+// The local clock on POSIX: the time zone from the system, TZ honoured.
+#include <cstring>
+#include <ctime>
+
+#include "platform/picture.h"
+#include "platform/platform.h"
+
+namespace kelpworth::platform {
+
+TSystemTime ReadLocalTime() {
+    struct timespec now = {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    struct tm local = {};
+    const time_t seconds = now.tv_sec;
+    ::localtime_r(&seconds, &local);
+
+    TSystemTime time;
+    time.Year = static_cast<std::uint16_t>(local.tm_year + 1900);
+    time.Month = static_cast<std::uint16_t>(local.tm_mon + 1);
+    time.DayOfWeek = static_cast<std::uint16_t>(local.tm_wday);
+    time.Day = static_cast<std::uint16_t>(local.tm_mday);
+    time.Hour = static_cast<std::uint16_t>(local.tm_hour);
+    time.Minute = static_cast<std::uint16_t>(local.tm_min);
+    // A leap second shows as 59, as the platform's own clock would.
+    time.Second = static_cast<std::uint16_t>(local.tm_sec > 59 ? 59 : local.tm_sec);
+    time.Milliseconds = static_cast<std::uint16_t>(now.tv_nsec / 1000000);
+    return time;
+}
+
+int RenderDate(LocaleId, std::uint32_t, const TSystemTime& time, const char* picture,
+               char* buffer, int size) {
+    return RenderDatePicture(time, picture, buffer, size);
+}
+
+int RenderTime(LocaleId, std::uint32_t flags, const TSystemTime& time, const char* picture,
+               char* buffer, int size) {
+    return RenderTimePicture(time, flags, picture, buffer, size);
+}
+
+int TextLength(const char* text) { return static_cast<int>(std::strlen(text)); }
+
+}  // namespace kelpworth::platform

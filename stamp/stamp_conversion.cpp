@@ -1,0 +1,132 @@
+#include "stamp/stamp_conversion.h"
+
+#include "stamp/calendar.h"
+#include "stamp/details.h"
+#include "support/clock_text.h"
+#include "support/console_channel.h"
+#include "support/number_reader.h"
+#include "support/text.h"
+
+namespace kelpworth {
+namespace {
+
+// The clock texts always pass the checks, so one date and one time retry
+// are all a real clock needs. The bound only guards against a clock that
+// could render a failing text; the conversion then goes on with the fields
+// as read.
+constexpr int kMaxRetries = 4;
+
+struct TDigitGroup {
+    std::uint16_t Value = 0;  // low 16 bits of the number read
+    std::size_t Digits = 0;
+};
+
+// Reads the digit group that starts at `position` (0-based) and moves past
+// it; an empty group reads as 0.
+TDigitGroup ReadDigitGroup(std::string_view text, std::size_t& position) {
+    const std::size_t first = position;
+    while (position < text.size() && text[position] >= '0' && text[position] <= '9') ++position;
+    const std::string_view digits = text.substr(first, position - first);
+    return {static_cast<std::uint16_t>(ReadDecimal(digits)), digits.size()};
+}
+
+// Walks the groups of `text`; any single non-digit character separates
+// them. `accept(groupIndex, group)` stores a group and says whether it
+// passes.
+template <typename Accept>
+bool SplitGroups(std::string_view text, Accept accept) {
+    std::size_t position = 0;
+    for (int group = 1; position < text.size(); ++group) {
+        const TDigitGroup digits = ReadDigitGroup(text, position);
+        if (!accept(group, digits)) return false;
+        ++position;  // the separator, whatever it is
+    }
+    return true;
+}
+
+}  // namespace
+
+bool SplitDateText(std::string_view text, TStampFields& fields) {
+    return SplitGroups(text, [&](int group, const TDigitGroup& digits) {
+        switch (group) {
+            case 1:
+                fields.Day = digits.Value;
+                return fields.Day >= 1 && fields.Day <= 31;
+            case 2:
+                fields.Month = digits.Value;
+                return fields.Month >= 1 && fields.Month <= 12;
+            case 3:
+                fields.Year = digits.Value;
+                return digits.Digits == 4;
+            default:
+                return true;
+        }
+    });
+}
+
+bool SplitTimeText(std::string_view text, TStampFields& fields) {
+    return SplitGroups(text, [&](int group, const TDigitGroup& digits) {
+        switch (group) {
+            case 1:
+                fields.Hour = digits.Value;
+                return fields.Hour <= 24;
+            case 2:
+                fields.Minute = digits.Value;
+                return fields.Minute <= 59;
+            case 3:
+                fields.Second = digits.Value;
+                return fields.Second <= 59;
+            case 4:
+                fields.Fourth = digits.Value;
+                return fields.Fourth <= 99;
+            default:
+                return true;
+        }
+    });
+}
+
+TConversionResult ComputeStamp(TDateTimeRecord record) {
+    TStampFields fields;
+    for (int retries = 0;; ++retries) {
+        const bool mayRetry = retries < kMaxRetries;
+        fields = TStampFields{};
+        if (record.DateStr.empty() && mayRetry) {
+            record.DateStr = CurrentDateText();
+            continue;
+        }
+        const bool dateSplit = SplitDateText(record.DateStr, fields);
+        if ((!dateSplit || fields.Year == 0 || fields.Month == 0 || fields.Day == 0) && mayRetry) {
+            record.DateStr = CurrentDateText();
+            continue;
+        }
+        if (record.TimeStr.empty() && mayRetry) {
+            record.TimeStr = CurrentTimeText();
+            continue;
+        }
+        if (!SplitTimeText(record.TimeStr, fields) && mayRetry) {
+            record.TimeStr = CurrentTimeText();
+            continue;
+        }
+        break;
+    }
+
+    const std::uint64_t stamp = StampOfFields(fields.Year, fields.Month, fields.Day, fields.Hour,
+                                              fields.Minute, fields.Second, fields.Fourth);
+    const std::string digits = HexText(stamp, 16);
+    TConversionResult result;
+    result.Used = record;
+    result.Fields = fields;
+    result.StampText = "0x" + digits.substr(0, 8) + "-0x" + digits.substr(8, 8);
+    return result;
+}
+
+void ConvertRequest(const TDateTimeRecord& record, bool details, std::string_view title,
+                    TStampHalves& halves) {
+    const TConversionResult result = ComputeStamp(record);
+    halves.High = result.StampText.substr(0, 10);
+    halves.Low = result.StampText.substr(11, 10);
+    WriteLine(halves.High + "-" + halves.Low);
+    if (details) ShowDetails(title, result.Used, result.Fields, result.StampText);
+}
+
+}  // namespace kelpworth

@@ -1,0 +1,80 @@
+#include "support/text.h"
+
+namespace kelpworth {
+
+std::string DecimalText(std::int32_t value) {
+    // The magnitude in 32 unsigned bits covers the most negative value too.
+    std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value)
+                                        : static_cast<std::uint32_t>(value);
+    char digits[16];
+    std::size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10u);
+        magnitude /= 10u;
+    } while (magnitude != 0);
+
+    std::string text;
+    text.reserve(count + 1);
+    if (value < 0) text.push_back('-');
+    while (count > 0) text.push_back(digits[--count]);
+    return text;
+}
+
+std::string HexText(std::uint64_t value, std::int32_t minimumWidth) {
+    if (minimumWidth > 32 || minimumWidth < 0) minimumWidth = 0;
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    char reversed[32];
+    std::size_t count = 0;
+    do {
+        reversed[count++] = kDigits[value % 16u];
+        value /= 16u;
+    } while (value != 0);
+
+    std::string text;
+    const auto width = static_cast<std::size_t>(minimumWidth);
+    if (count < width) text.assign(width - count, '0');
+    while (count > 0) text.push_back(reversed[--count]);
+    return text;
+}
+
+std::string LowerAscii(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    }
+    return lowered;
+}
+
+std::size_t FindFrom(std::string_view pattern, std::string_view text, std::size_t start) {
+    if (pattern.empty() || text.empty() || pattern.size() > text.size() || start < 1) {
+        return 0;
+    }
+    const std::size_t lastCandidate = text.size() - pattern.size() + 1;
+    for (std::size_t position = start; position <= lastCandidate; ++position) {
+        if (text.compare(position - 1, pattern.size(), pattern) == 0) return position;
+    }
+    return 0;
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view pattern,
+                       std::string_view replacement) {
+    std::string result(text);
+    std::size_t searchFrom = 1;
+    for (;;) {
+        const std::size_t position = FindFrom(pattern, result, searchFrom);
+        if (position == 0) return result;
+        result.replace(position - 1, pattern.size(), replacement);
+        searchFrom = position;
+    }
+}
+
+std::string TrimText(std::string_view text) {
+    auto isTrimmed = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && isTrimmed(text[first])) ++first;
+    while (end > first && isTrimmed(text[end - 1])) --end;
+    return std::string(text.substr(first, end - first));
+}
+
+}  // namespace kelpworth

@@ -1,0 +1,107 @@
+#include "app/run_flow.h"
+
+#include <string>
+
+#include "test_support.h"
+
+namespace kelpworth {
+namespace {
+
+const std::string kBanner =
+    "\r\nKelpworth v1.5.1\r\nWritten by the Kelpworth authors\r\n\r\n\n";
+
+// The help screen as the clock 25.12.2017 09:41:07 fills it in.
+const std::string kHelpAt0941 =
+    "This utility converts a date and time in hexadecimal format.\r\n"
+    "\r\n"
+    "It supports a command line:\r\n"
+    "/D - date in the form dd.mm.yyyy, if not specified, the current date is taken;\r\n"
+    "/T - time in the form hh:mm:ss,if not specified,will be taken the current time;\r\n"
+    "/C - the current date and time will be taken;\r\n"
+    "\r\n"
+    "Example of use:\r\n"
+    "\r\n"
+    "    Kelpworth.exe /d25.12.2017 /t09:41:07\r\n"
+    "\r\n"
+    "so if you specify:\r\n"
+    "    Kelpworth.exe /t09\r\n"
+    "- date will be taken by the current, and while 09:00:00\r\n"
+    "    Kelpworth.exe /c\r\n"
+    "- the current date and time will be taken.\n";
+
+class RunFlow : public testing::FakePlatformTest {
+protected:
+    int Run(const std::string& commandLine) {
+        fake().CommandLine = commandLine;
+        fake().Clock = {2017, 12, 1, 25, 9, 41, 7, 500};
+        fake().InputEvents = {{1, 1}};
+        return RunKelpworth();
+    }
+};
+
+TEST_F(RunFlow, NoArgumentsShowTheBannerAndTheFilledHelpScreen) {
+    EXPECT_EQ(Run("kelpworth"), 0);
+    EXPECT_EQ(fake().Output, kBanner + kHelpAt0941);
+    EXPECT_EQ(fake().InputReads, 0);  // no wait without an explicit request
+}
+
+TEST_F(RunFlow, TheColourBracketsExactlyTheBanner) {
+    Run("kelpworth");
+    EXPECT_EQ(fake().Journal, "<attr 10>" + kBanner + "<attr 7>" + kHelpAt0941);
+}
+
+TEST_F(RunFlow, OnlyAnExplicitHelpRequestWaitsForAKey) {
+    struct Case {
+        const char* commandLine;
+        bool waits;
+    };
+    const Case cases[] = {
+        {"kelpworth", false},     {"kelpworth /?", true},  {"kelpworth /HeLp", true},
+        {"kelpworth foo", false}, {"kelpworth /m", false}, {"kelpworth /help /c", true},
+        {"kelpworth /d ", false},
+    };
+    for (const Case& c : cases) {
+        fake::ResetFake();
+        Run(c.commandLine);
+        EXPECT_EQ(fake().Output, kBanner + kHelpAt0941) << c.commandLine;
+        EXPECT_EQ(fake().InputReads, c.waits ? 1 : 0) << c.commandLine;
+    }
+}
+
+TEST_F(RunFlow, ADateRequestPrintsOneStampLineAfterTheBanner) {
+    EXPECT_EQ(Run("kelpworth /d01.01.1601 /t00:00:00"), 0);
+    EXPECT_EQ(fake().Output, kBanner + "0x00000000-0x00000000\n");
+    EXPECT_TRUE(fake().Dialogs.empty());
+}
+
+TEST_F(RunFlow, DetailsFollowTheStampLine) {
+    Run("kelpworth /m /c");
+    ASSERT_EQ(fake().Dialogs.size(), 1u);
+    EXPECT_NE(fake().Dialogs[0].first.find("'DateStr=25.12.2017'"), std::string::npos);
+}
+
+TEST_F(RunFlow, AFailedBannerWriteEndsBeforeAnythingElse) {
+    fake().FailWriteNumber = 1;
+    fake().FailWriteError = 32;
+    try {
+        Run("kelpworth");
+        FAIL() << "the process should have ended";
+    } catch (const fake::ProcessExit& exit) {
+        EXPECT_EQ(exit.Code, 32u);
+    }
+    EXPECT_EQ(fake().Output, "");
+    EXPECT_EQ(fake().ErrorStream, "Runtime error  32 at 00000020\r\n");
+}
+
+TEST(FilledHelpText, ReadsTheClockOncePerPlaceholder) {
+    fake::ResetFake();
+    fake::Fake().Clock = {2017, 12, 1, 25, 13, 5, 0, 0};
+    const std::string help = FilledHelpText();
+    EXPECT_EQ(fake::Fake().ClockReads, 3);
+    EXPECT_NE(help.find("/d25.12.2017 /t13:05:00"), std::string::npos);
+    EXPECT_NE(help.find("while 13:00:00"), std::string::npos);
+    EXPECT_EQ(help.find('%'), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelpworth

@@ -1,0 +1,23 @@
+// Shared by the in-process tests: a fresh fake platform and console
+// channel for every test.
+#pragma once
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/fake/fake_platform.h"
+#include "support/console_channel.h"
+
+namespace kelpworth::testing {
+
+class FakePlatformTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake::ResetFake();
+        ProcessChannel() = TConsoleChannel{};
+        PendingIoResult() = 0;
+    }
+    fake::TFakePlatform& fake() { return fake::Fake(); }
+};
+
+}  // namespace kelpworth::testing
