@@ -1,0 +1,29 @@
+// The date check: does a text read as a date in the user's settings?
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "locale/locale_state.h"
+#include "locale/scan_primitives.h"
+
+namespace kelpworth {
+
+// The era year offset of the first era whose name contains `name`; 0 when
+// none does or the name is empty.
+std::int32_t EraOffsetForName(std::string_view name, const TLocaleState& state);
+
+// An era year as a Gregorian year, with the scan's era offset (which the
+// Korean reading turns negative).
+std::uint16_t EraYearToYear(std::uint16_t year, std::int32_t& eraOffset,
+                            const TLocaleState& state);
+
+// Reads two or three numbers with the date separator in the user's order
+// and builds a date value of them. Leaves the position where it stopped.
+bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state);
+
+// Accepted when the scan succeeded or read the whole text.
+bool AcceptDateText(const std::string& text, const TLocaleState& state);
+
+}  // namespace kelpworth
