@@ -1,0 +1,169 @@
+// The real executable, run as a process: exact bytes, exit codes and the
+// behaviour of its standard streams.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "run_process.h"
+
+namespace kelpworth::testing {
+namespace {
+
+const std::string kBanner =
+    "\r\nKelpworth v1.5.1\r\nWritten by the Kelpworth authors\r\n\r\n\n";
+
+const std::string kHelpAt0941 =
+    "This utility converts a date and time in hexadecimal format.\r\n"
+    "\r\n"
+    "It supports a command line:\r\n"
+    "/D - date in the form dd.mm.yyyy, if not specified, the current date is taken;\r\n"
+    "/T - time in the form hh:mm:ss,if not specified,will be taken the current time;\r\n"
+    "/C - the current date and time will be taken;\r\n"
+    "\r\n"
+    "Example of use:\r\n"
+    "\r\n"
+    "    Kelpworth.exe /d25.12.2017 /t09:41:07\r\n"
+    "\r\n"
+    "so if you specify:\r\n"
+    "    Kelpworth.exe /t09\r\n"
+    "- date will be taken by the current, and while 09:00:00\r\n"
+    "    Kelpworth.exe /c\r\n"
+    "- the current date and time will be taken.\n";
+
+constexpr const char* kClock = "2017-12-25 09:41:07";
+
+class Executable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!FaketimeAvailable()) GTEST_SKIP() << "faketime is needed to fix the clock";
+    }
+    static TProcessResult Run(std::vector<std::string> arguments,
+                              std::vector<std::string> environment = {"LANG=de_DE.UTF-8"}) {
+        TProcessOptions options;
+        options.Arguments = std::move(arguments);
+        options.Environment = std::move(environment);
+        options.FixedClock = kClock;
+        return RunProcess(options);
+    }
+};
+
+TEST_F(Executable, NoArgumentsPrintTheBannerAndTheHelpScreen) {
+    const TProcessResult result = Run({});
+    EXPECT_EQ(result.ExitCode, 0);
+    EXPECT_EQ(result.Output, kBanner + kHelpAt0941);
+    EXPECT_EQ(result.Output.find('\x1b'), std::string::npos);  // no colours into a pipe
+    EXPECT_EQ(result.Error, "");
+}
+
+TEST_F(Executable, PrintsTheStampOfAGivenMoment) {
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* stampLine;
+    };
+    const Case cases[] = {
+        {{"/d01.01.1601", "/t00:00:00"}, "0x00000000-0x00000000\n"},
+        {{"/d01.01.2017", "/t12:34:56"}, "0x01D2642B-0x7535D800\n"},
+        {{"/D31.12.9999", "/T23:59:59"}, "0x24C85A5E-0xD127A980\n"},
+        {{"/t00:00:03", "/d01.01.2017"}, "0x01D263C1-0xFFE1ED00\n"},
+        {{"/d01.01.2017/t00:00:03:1"}, "0x01D263C2-0x007A8380\n"},
+        // today, 25.12.2017, from the fixed clock
+        {{"/c"}, "0x01D37D64-0x7CED3B80\n"},
+        {{"/c", "/d01.01.2000"}, "0x01D37D64-0x7CED3B80\n"},
+        {{"/d25.12.2017", "/t09:41:07"}, "0x01D37D64-0x7CED3B80\n"},
+        {{"/t09:41:07"}, "0x01D37D64-0x7CED3B80\n"},
+        {{"/d32.01.2017", "/t09:41:07"}, "0x01D37D64-0x7CED3B80\n"},
+        {{"/d25.12.2017", "/t10:61:00"}, "0x01D37D64-0x7CED3B80\n"},
+    };
+    for (const Case& c : cases) {
+        const TProcessResult result = Run(c.arguments);
+        EXPECT_EQ(result.ExitCode, 0);
+        EXPECT_EQ(result.Output, kBanner + c.stampLine) << c.arguments[0];
+    }
+}
+
+TEST_F(Executable, ShowsTheDetailsOnStandardError) {
+    const TProcessResult result = Run({"/m", "/d05.03.2017", "/t07:08:09"});
+    EXPECT_EQ(result.ExitCode, 0);
+    EXPECT_EQ(result.Output, kBanner + "0x01D2957F-0x3E8D5280\n");
+    EXPECT_EQ(result.Error,
+              "'DateStr=05.03.2017'\r\n'TimeStr=07:08:09'\r\n'Day=5'\r\n'Month=3'\r\n"
+              "'Year=2017'\r\n'Hour=7'\r\n'Minute=8'\r\n'Second=9'\r\n"
+              "'Hex=0x01D2957F-0x3E8D5280'\n");
+}
+
+TEST_F(Executable, AHelpRequestWithoutATerminalEndsAtOnce) {
+    for (InputSource input : {InputSource::DevNull, InputSource::Pipe, InputSource::Closed}) {
+        TProcessOptions options;
+        options.Arguments = {"/?"};
+        options.FixedClock = kClock;
+        options.Input = input;
+        options.TimeLimitSeconds = 5;
+        const TProcessResult result = RunProcess(options);
+        EXPECT_FALSE(result.TimedOut);
+        EXPECT_EQ(result.ExitCode, 0);
+        EXPECT_EQ(result.Output, kBanner + kHelpAt0941);
+    }
+}
+
+TEST_F(Executable, AHelpRequestOnATerminalWaitsForAKey) {
+    TProcessOptions options;
+    options.Arguments = {"/help"};
+    options.FixedClock = kClock;
+    options.Input = InputSource::Terminal;
+    options.KeyAfterMilliseconds = 400;
+    const TProcessResult result = RunProcess(options);
+    EXPECT_TRUE(result.RunningWhenKeySent);
+    EXPECT_FALSE(result.TimedOut);
+    EXPECT_EQ(result.ExitCode, 0);
+    EXPECT_EQ(result.Output, kBanner + kHelpAt0941);
+    EXPECT_TRUE(result.TerminalRestored);
+}
+
+TEST_F(Executable, ASignalDuringTheKeyWaitRestoresTheTerminal) {
+    for (int signalNumber : {SIGINT, SIGTERM}) {
+        TProcessOptions options;
+        options.Arguments = {"/?"};
+        options.FixedClock = kClock;
+        options.Input = InputSource::Terminal;
+        options.SignalInsteadOfKey = signalNumber;
+        const TProcessResult result = RunProcess(options);
+        EXPECT_TRUE(result.RunningWhenKeySent);
+        EXPECT_FALSE(result.TimedOut);
+        EXPECT_TRUE(result.TerminalRestored) << "signal " << signalNumber;
+    }
+}
+
+TEST_F(Executable, FailedWritesStopWithTheRunTimeError) {
+    struct Case {
+        OutputTarget output;
+        int exitCode;
+        const char* message;
+    };
+    const Case cases[] = {
+        {OutputTarget::DevFull, 28, "Runtime error  28 at 00000020\r\n"},
+        {OutputTarget::BrokenPipe, 32, "Runtime error  32 at 00000020\r\n"},
+        {OutputTarget::Closed, 105, "Runtime error 105 at 00000010\r\n"},
+    };
+    for (const Case& c : cases) {
+        // The real clock: faketime itself would take the free descriptor 1.
+        TProcessOptions options;
+        options.Output = c.output;
+        const TProcessResult result = RunProcess(options);
+        EXPECT_EQ(result.ExitCode, c.exitCode);
+        EXPECT_EQ(result.Signal, 0);
+        EXPECT_EQ(result.Error, c.message);
+    }
+}
+
+TEST_F(Executable, WritesToDevNullSucceed) {
+    TProcessOptions options;
+    options.Arguments = {"/c"};
+    options.FixedClock = kClock;
+    options.Output = OutputTarget::DevNull;
+    const TProcessResult result = RunProcess(options);
+    EXPECT_EQ(result.ExitCode, 0);
+    EXPECT_EQ(result.Error, "");
+}
+
+}  // namespace
+}  // namespace kelpworth::testing

@@ -1,0 +1,217 @@
+#include "run_process.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kelpworth::testing {
+namespace {
+
+void ReadAvailable(int& fd, std::string& into) {
+    char buffer[4096];
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got > 0) {
+        into.append(buffer, static_cast<std::size_t>(got));
+    } else if (got == 0 || (errno != EINTR && errno != EAGAIN)) {
+        ::close(fd);
+        fd = -1;
+    }
+}
+
+std::vector<std::string> BaseEnvironment() {
+    std::vector<std::string> environment = {"PATH=/usr/bin:/bin", "TZ=UTC", "LC_ALL=",
+                                            "LANG=C"};
+    if (const char* preload = std::getenv("LD_PRELOAD")) {
+        environment.push_back(std::string("LD_PRELOAD=") + preload);
+    }
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
+        if (const char* value = std::getenv(name)) {
+            environment.push_back(std::string(name) + "=" + value);
+        }
+    }
+    return environment;
+}
+
+// Later entries replace earlier ones with the same name.
+std::vector<std::string> MergeEnvironment(const std::vector<std::string>& extra) {
+    std::vector<std::string> merged = BaseEnvironment();
+    for (const std::string& entry : extra) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        std::erase_if(merged, [&](const std::string& e) { return e.rfind(name, 0) == 0; });
+        merged.push_back(entry);
+    }
+    return merged;
+}
+
+}  // namespace
+
+std::string ExecutablePath() {
+    if (const char* overridden = std::getenv("KELPWORTH_UNDER_TEST")) return overridden;
+    return KELPWORTH_EXE;
+}
+
+bool FaketimeAvailable() { return ::access("/usr/bin/faketime", X_OK) == 0; }
+
+bool LocaleAvailable(const std::string& name) {
+    TProcessOptions options;
+    options.ProgramPath = "/bin/sh";
+    // "locale -a" writes names like de_DE.utf8; compare loosely.
+    std::string loose = name;
+    if (const auto dot = loose.find(".UTF-8"); dot != std::string::npos) {
+        loose.replace(dot, 6, ".utf8");
+    }
+    options.Arguments = {"-c", "locale -a | grep -qix -e '" + name + "' -e '" + loose + "'"};
+    return RunProcess(options).ExitCode == 0;
+}
+
+TProcessResult RunProcess(const TProcessOptions& options) {
+    int outPipe[2] = {-1, -1};
+    int errPipe[2] = {-1, -1};
+    int inPipe[2] = {-1, -1};
+    if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0 || ::pipe(inPipe) != 0) return {};
+    int terminalMaster = -1;
+    int terminalSlave = -1;
+    if (options.Input == InputSource::Terminal &&
+        ::openpty(&terminalMaster, &terminalSlave, nullptr, nullptr, nullptr) != 0) {
+        return {};
+    }
+    if (options.Output == OutputTarget::BrokenPipe) {
+        ::close(outPipe[0]);  // the reader is gone before the first write
+        outPipe[0] = -1;
+    }
+
+    std::vector<std::string> argv;
+    if (options.ProgramPath.empty() && !options.FixedClock.empty()) {
+        argv = {"/usr/bin/faketime", "-f", options.FixedClock};
+    }
+    argv.push_back(options.ProgramPath.empty() ? ExecutablePath() : options.ProgramPath);
+    argv.insert(argv.end(), options.Arguments.begin(), options.Arguments.end());
+    const std::vector<std::string> environment = MergeEnvironment(options.Environment);
+
+    std::vector<char*> argvPointers;
+    for (const std::string& a : argv) argvPointers.push_back(const_cast<char*>(a.c_str()));
+    argvPointers.push_back(nullptr);
+    std::vector<char*> envPointers;
+    for (const std::string& e : environment) envPointers.push_back(const_cast<char*>(e.c_str()));
+    envPointers.push_back(nullptr);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::setpgid(0, 0);
+        switch (options.Input) {
+            case InputSource::DevNull: {
+                const int fd = ::open("/dev/null", O_RDONLY);
+                ::dup2(fd, 0);
+                break;
+            }
+            case InputSource::Pipe:
+                ::dup2(inPipe[0], 0);
+                break;
+            case InputSource::Closed:
+                ::close(0);
+                break;
+            case InputSource::Terminal:
+                ::dup2(terminalSlave, 0);
+                break;
+        }
+        switch (options.Output) {
+            case OutputTarget::Pipe:
+            case OutputTarget::BrokenPipe:
+                ::dup2(outPipe[1], 1);
+                break;
+            case OutputTarget::DevNull:
+                ::dup2(::open("/dev/null", O_WRONLY), 1);
+                break;
+            case OutputTarget::DevFull:
+                ::dup2(::open("/dev/full", O_WRONLY), 1);
+                break;
+            case OutputTarget::Closed:
+                ::close(1);
+                break;
+        }
+        ::dup2(errPipe[1], 2);
+        for (int fd = 3; fd < 256; ++fd) ::close(fd);
+        ::signal(SIGPIPE, SIG_DFL);
+        ::execve(argvPointers[0], argvPointers.data(), envPointers.data());
+        ::_exit(127);
+    }
+
+    ::close(outPipe[1]);
+    ::close(errPipe[1]);
+    ::close(inPipe[0]);
+    ::close(inPipe[1]);  // a piped standard input is at its end at once
+    ::setpgid(child, child);
+
+    TProcessResult result;
+    const auto started = std::chrono::steady_clock::now();
+    bool keySent = options.Input != InputSource::Terminal;
+    int outFd = outPipe[0];
+    int errFd = errPipe[0];
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::milliseconds(static_cast<int>(options.TimeLimitSeconds * 1000));
+    int status = 0;
+    bool exited = false;
+    while (!exited) {
+        struct pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
+        ::poll(fds, 2, 20);
+        if (outFd >= 0 && (fds[0].revents & (POLLIN | POLLHUP)) != 0) ReadAvailable(outFd, result.Output);
+        if (errFd >= 0 && (fds[1].revents & (POLLIN | POLLHUP)) != 0) ReadAvailable(errFd, result.Error);
+        if (outFd < 0 && errFd < 0) {
+            exited = ::waitpid(child, &status, 0) == child;
+        } else if (::waitpid(child, &status, WNOHANG) == child) {
+            exited = true;
+        }
+        if (!exited && !keySent &&
+            std::chrono::steady_clock::now() - started >
+                std::chrono::milliseconds(options.KeyAfterMilliseconds)) {
+            keySent = true;
+            result.RunningWhenKeySent = true;
+            if (options.SignalInsteadOfKey != 0) {
+                ::kill(-child, options.SignalInsteadOfKey);
+            } else {
+                [[maybe_unused]] const ssize_t sent = ::write(terminalMaster, "k", 1);
+            }
+        }
+        if (!exited && std::chrono::steady_clock::now() > deadline) {
+            result.TimedOut = true;
+            ::kill(-child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            exited = true;
+        }
+    }
+    // What is left in the pipes after the exit; a stray grandchild that
+    // still holds them must not hang the test.
+    const auto drainUntil = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while ((outFd >= 0 || errFd >= 0) && std::chrono::steady_clock::now() < drainUntil) {
+        struct pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
+        if (::poll(fds, 2, 20) <= 0) continue;
+        if (outFd >= 0 && fds[0].revents != 0) ReadAvailable(outFd, result.Output);
+        if (errFd >= 0 && fds[1].revents != 0) ReadAvailable(errFd, result.Error);
+    }
+    if (outFd >= 0) ::close(outFd);
+    if (errFd >= 0) ::close(errFd);
+    if (terminalSlave >= 0) {
+        struct termios settings = {};
+        result.TerminalRestored = ::tcgetattr(terminalSlave, &settings) == 0 &&
+                                  (settings.c_lflag & ICANON) != 0 &&
+                                  (settings.c_lflag & ECHO) != 0;
+        ::close(terminalSlave);
+        ::close(terminalMaster);
+    }
+
+    if (WIFEXITED(status)) result.ExitCode = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) result.Signal = WTERMSIG(status);
+    return result;
+}
+
+}  // namespace kelpworth::testing
