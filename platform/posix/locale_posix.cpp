@@ -1,37 +1,37 @@
-// The locale service on POSIX. Until the glibc mapping is in place every
-// item is missing, which gives the built-in defaults.
+// The locale service on POSIX: the C library's locale data of the user's
+// environment, loaded once.
 #include <cstring>
 
 #include "platform/platform.h"
+#include "platform/posix/posix_locale_data.h"
 
 namespace kelpworth::platform {
 
-LocaleId ThreadLocale() { return 0; }
+using posix::ProcessLocaleData;
 
-int ReadLocaleItem(LocaleId, std::uint32_t, char*, int) { return 0; }
+LocaleId ThreadLocale() { return ProcessLocaleData().Language; }
 
-void EnumCalendarValues(CalendarValueCallback, void*, LocaleId, std::uint32_t, std::uint32_t) {}
+int ReadLocaleItem(LocaleId, std::uint32_t item, char* buffer, int size) {
+    return posix::CopyLocaleItem(ProcessLocaleData(), item, buffer, size);
+}
+
+void EnumCalendarValues(CalendarValueCallback callback, void* context, LocaleId,
+                        std::uint32_t calendar, std::uint32_t kind) {
+    posix::EnumerateCalendarValues(ProcessLocaleData(), callback, context, calendar, kind);
+}
 
 int CompareLocaleText(LocaleId, std::uint32_t flags, const char* a, int lengthA, const char* b,
                       int lengthB) {
-    const bool ignoreCase = (flags & NormIgnoreCase) != 0;
-    const int common = lengthA < lengthB ? lengthA : lengthB;
-    for (int i = 0; i < common; ++i) {
-        int x = static_cast<unsigned char>(a[i]);
-        int y = static_cast<unsigned char>(b[i]);
-        if (ignoreCase && x >= 'a' && x <= 'z') x -= 32;
-        if (ignoreCase && y >= 'a' && y <= 'z') y -= 32;
-        if (x != y) return x < y ? 1 : 3;
-    }
-    if (lengthA == lengthB) return 2;
-    return lengthA < lengthB ? 1 : 3;
+    return posix::CompareTextsIn(ProcessLocaleData(), flags, a, lengthA, b, lengthB);
 }
 
 bool AnsiLeadByteRanges(std::uint8_t (&leadBytes)[12]) {
-    std::memset(leadBytes, 0, sizeof leadBytes);
+    std::memcpy(leadBytes, ProcessLocaleData().LeadBytes, sizeof leadBytes);
     return true;
 }
 
-int SystemMetric(int) { return 0; }
+int SystemMetric(int index) {
+    return index == MetricDbcsEnabled && ProcessLocaleData().DoubleByte ? 1 : 0;
+}
 
 }  // namespace kelpworth::platform
