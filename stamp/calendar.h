@@ -35,7 +35,8 @@ double DaySpan(double now, double then);
 // The day span times 86400.
 double SecondSpan(double now, double then);
 
-// The second span truncated toward zero.
+// The second span truncated toward zero. A span of 2^63 or more (or NaN)
+// gives the smallest 64-bit integer, as the hardware conversion does.
 std::int64_t WholeSecondsBetween(double now, double then);
 
 // Whole seconds from the stamp origin times 10,000,000.
