@@ -1,8 +1,13 @@
 #include "app/run_flow.h"
 
+#include <memory>
+
 #include "app/command_line.h"
 #include "app/fixed_texts.h"
 #include "app/request.h"
+#include "locale/date_check.h"
+#include "locale/locale_settings.h"
+#include "locale/time_check.h"
 #include "platform/platform.h"
 #include "stamp/stamp_conversion.h"
 #include "support/clock_text.h"
@@ -16,7 +21,12 @@ namespace {
 // the command-line values must pass.
 TValueChecks StartSupportUnits() {
     AttachConsoleChannel();
-    return CharacterChecksOnly();
+    // The locale settings are read once here and shared by both checks for
+    // the rest of the run.
+    const auto settings = std::make_shared<const TLocaleState>(LoadLocaleTextSettings());
+    return TValueChecks{
+        [settings](const std::string& text) { return AcceptDateText(text, *settings); },
+        [settings](const std::string& text) { return AcceptTimeText(text, *settings); }};
 }
 
 void ShowHelpScreen() { WriteLine(FilledHelpText()); }

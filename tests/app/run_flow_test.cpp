@@ -69,6 +69,7 @@ TEST_F(RunFlow, OnlyAnExplicitHelpRequestWaitsForAKey) {
 }
 
 TEST_F(RunFlow, ADateRequestPrintsOneStampLineAfterTheBanner) {
+    fake().LocaleItems = {{0x1F, "dd.MM.yyyy"}, {0x1D, "."}};  // a day-month-year locale
     EXPECT_EQ(Run("kelpworth /d01.01.1601 /t00:00:00"), 0);
     EXPECT_EQ(fake().Output, kBanner + "0x00000000-0x00000000\n");
     EXPECT_TRUE(fake().Dialogs.empty());

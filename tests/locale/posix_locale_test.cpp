@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iterator>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,6 +85,9 @@ struct TLocaleCase {
     std::uint32_t Language;
     bool DoubleByte;
 };
+
+// Test names show the locale rather than the bytes of the case.
+void PrintTo(const TLocaleCase& c, std::ostream* out) { *out << c.Name; }
 
 class PosixLocaleItems : public ::testing::TestWithParam<TLocaleCase> {};
 
