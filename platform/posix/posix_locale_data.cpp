@@ -159,6 +159,8 @@ std::vector<std::string> EraDescriptions(locale_t locale) {
     return descriptions;
 }
 
+std::string FlagItem(bool set) { return std::string(1, set ? '1' : '0'); }
+
 bool UsesEraFields(const std::vector<TFormatPiece>& format) {
     for (const TFormatPiece& piece : format) {
         if (piece.IsField && piece.Modifier == 'E') return true;
@@ -181,9 +183,9 @@ void ReadDateTimeItems(TPosixLocaleData& data) {
         ClockItemsOf(SplitTimeFormat(Info(locale, T_FMT), twelveHourFormat),
                      SplitTimeFormat(twelveHourFormat, twelveHourFormat));
     if (clock.TimeSep) items[ItemSTime] = *clock.TimeSep;
-    if (clock.TwentyFourHour) items[ItemITime] = *clock.TwentyFourHour;
-    if (clock.LeadingZero) items[ItemITLZero] = *clock.LeadingZero;
-    items[ItemITimeMarkPosn] = clock.MarkBeforeHour;
+    if (clock.TwentyFourHour) items[ItemITime] = FlagItem(*clock.TwentyFourHour);
+    if (clock.LeadingZero) items[ItemITLZero] = FlagItem(*clock.LeadingZero);
+    items[ItemITimeMarkPosn] = FlagItem(clock.MarkBeforeHour);
     items[ItemS1159] = Info(locale, AM_STR);
     items[ItemS2359] = Info(locale, PM_STR);
     items[ItemSDecimal] = Info(locale, RADIXCHAR);

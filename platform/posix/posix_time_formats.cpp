@@ -173,7 +173,8 @@ std::string DatePictureOf(const std::vector<TFormatPiece>& dateFormat,
                           const TLetterTest& holdsLetter) {
     std::string picture;
     for (const TFormatPiece& piece : dateFormat) {
-        picture += piece.IsField ? PictureOfField(piece) : QuotedLiteral(piece.Literal, holdsLetter);
+        picture +=
+            piece.IsField ? PictureOfField(piece) : QuotedLiteral(piece.Literal, holdsLetter);
     }
     return picture;
 }
@@ -198,8 +199,8 @@ TClockItems ClockItemsOf(const std::vector<TFormatPiece>& timeFormat,
     const bool twelveHour = hour.Letter == 'I' || hour.Letter == 'l';
     const bool paddedLetter = hour.Letter == 'H' || hour.Letter == 'I';
     const bool twoDigits = paddedLetter ? !DropsPadding(hour) : hour.Flag == '0';
-    items.TwentyFourHour = twelveHour ? "0" : "1";
-    items.LeadingZero = twoDigits ? "1" : "0";
+    items.TwentyFourHour = !twelveHour;
+    items.LeadingZero = twoDigits;
     const bool literalFollows = hourAt + 1 < timeFormat.size() && !timeFormat[hourAt + 1].IsField;
     items.TimeSep = literalFollows ? timeFormat[hourAt + 1].Literal : std::string{};
 
@@ -207,9 +208,8 @@ TClockItems ClockItemsOf(const std::vector<TFormatPiece>& timeFormat,
     const std::vector<TFormatPiece>& withMark = twelveHour ? timeFormat : twelveHourFormat;
     const std::size_t markAt = FirstIndex(withMark, IsMarkField);
     const std::size_t markHourAt = FirstIndex(withMark, IsHourField);
-    if (markAt < withMark.size() && markHourAt < withMark.size() && markAt < markHourAt) {
-        items.MarkBeforeHour = "1";
-    }
+    items.MarkBeforeHour =
+        markAt < withMark.size() && markHourAt < withMark.size() && markAt < markHourAt;
     return items;
 }
 

@@ -48,10 +48,10 @@ std::optional<std::string> DateSeparatorOf(const std::vector<TFormatPiece>& date
 
 // The clock items of a time format; each is none without an hour field.
 struct TClockItems {
-    std::optional<std::string> TimeSep;       // literal text after the hour
-    std::optional<std::string> TwentyFourHour;  // "1" for %H/%k, "0" for %I/%l
-    std::optional<std::string> LeadingZero;   // "1" when the hour has two digits
-    std::string MarkBeforeHour = "0";          // "1" when %p stands before the hour
+    std::optional<std::string> TimeSep;  // literal text after the hour
+    std::optional<bool> TwentyFourHour;  // %H or %k rather than %I or %l
+    std::optional<bool> LeadingZero;     // the hour has two digits
+    bool MarkBeforeHour = false;         // %p stands before the hour
 };
 
 TClockItems ClockItemsOf(const std::vector<TFormatPiece>& timeFormat,

@@ -20,7 +20,8 @@ protected:
         RunKelpworth();
         const std::string& output = fake().Output;
         const std::size_t lineLength = 22;  // "0x", 8 digits, "-0x", 8 digits, line feed
-        return output.size() < lineLength ? std::string() : output.substr(output.size() - lineLength);
+        if (output.size() < lineLength) return std::string();
+        return output.substr(output.size() - lineLength);
     }
 };
 

@@ -62,7 +62,8 @@ TEST_F(LocaleSettingsTest, CharacterItemsFitOnlyWithOneCharacter) {
 }
 
 TEST_F(LocaleSettingsTest, TextItemsLongerThan255BytesGiveTheDefault) {
-    fake().LocaleItems = {{LocaleS1159, std::string(255, 'a')}, {LocaleS2359, std::string(256, 'p')}};
+    fake().LocaleItems = {{LocaleS1159, std::string(255, 'a')},
+                          {LocaleS2359, std::string(256, 'p')}};
     EXPECT_EQ(ReadLocaleText(0x0409, LocaleS1159, "am"), std::string(255, 'a'));
     EXPECT_EQ(ReadLocaleText(0x0409, LocaleS2359, "pm"), "pm");
 }
@@ -127,7 +128,8 @@ TEST_F(LocaleSettingsTest, AdaptationReadsTheCalendarTypeOfTheThreadLocale) {
     fake().LocaleItems = {{LocaleSShortDate, "gg yy/MM/dd"}, {LocaleICalendarType, "3"}};
     EXPECT_EQ(LoadLocaleTextSettings().Settings.ShortDatePicture, "ggg ee/MM/dd");
 
-    fake().LocaleItems[LocaleICalendarType] = "3x";  // unreadable: Gregorian
+    // An unreadable calendar type counts as Gregorian.
+    fake().LocaleItems.insert_or_assign(LocaleICalendarType, std::string("3x"));
     EXPECT_EQ(LoadLocaleTextSettings().Settings.ShortDatePicture, " yy/MM/dd");
 }
 
@@ -192,7 +194,7 @@ protected:
         FakePlatformTest::SetUp();
         fake().ThreadLocaleId = 0x0411;
         fake().DbcsEnabled = true;
-        fake().LocaleItems[LocaleIOptionalCalendar] = "3";
+        fake().LocaleItems.insert_or_assign(LocaleIOptionalCalendar, std::string("3"));
     }
     void SetEras(std::vector<std::string> names, std::vector<std::string> offsets) {
         fake().CalendarValues[{3, CalSEraString}] = std::move(names);
@@ -234,12 +236,12 @@ TEST_F(EraTableTest, OnlyEraCalendarsOnDoubleByteSystemsAreRead) {
     fake().CalendarValues[{1, CalSEraString}] = {"A.D."};
     fake().CalendarValues[{1, CalIYearOffsetRange}] = {"0"};
     for (const char* type : {"1", "2", "6", "", "three"}) {
-        fake().LocaleItems[LocaleIOptionalCalendar] = type;
+        fake().LocaleItems.insert_or_assign(LocaleIOptionalCalendar, std::string(type));
         const TLocaleState state = LoadLocaleTextSettings();
         EXPECT_EQ(state.EraNameTable[0], "") << type;
         EXPECT_EQ(state.EraYearOffsetTable[0], 0) << type;
     }
-    fake().LocaleItems[LocaleIOptionalCalendar] = "3";
+    fake().LocaleItems.insert_or_assign(LocaleIOptionalCalendar, std::string("3"));
     fake().DbcsEnabled = false;
     EXPECT_EQ(LoadLocaleTextSettings().EraNameTable[0], "");
 }

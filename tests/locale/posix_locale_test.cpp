@@ -283,23 +283,23 @@ TEST(PosixTimeFormats, ClockItemsComeFromTheHourField) {
         const char* TimeFormat;
         const char* TwelveHourFormat;
         std::optional<std::string> TimeSep;
-        std::optional<std::string> TwentyFourHour;
-        std::optional<std::string> LeadingZero;
-        const char* MarkBeforeHour;
+        std::optional<bool> TwentyFourHour;
+        std::optional<bool> LeadingZero;
+        bool MarkBeforeHour;
     };
     const std::vector<Case> cases = {
-        {"%T", "", ":", "1", "1", "0"},
-        {"%R", "%p %I:%M", ":", "1", "1", "1"},
-        {"%r", "%I:%M:%S %p", ":", "0", "1", "0"},
-        {"%r", "", ":", "0", "1", "0"},  // the C library's 12-hour format
-        {"%p %l.%M", "", ".", "0", "0", "1"},
-        {"%k:%M", "", ":", "1", "0", "0"},
-        {"%-H:%M", "", ":", "1", "0", "0"},
-        {"%_I:%M %p", "", ":", "0", "0", "0"},
-        {"%0k:%M", "", ":", "1", "1", "0"},
-        {"%H%M", "", "", "1", "1", "0"},
-        {"%H h %M", "", " h ", "1", "1", "0"},
-        {"%M:%S", "%I:%M %p", std::nullopt, std::nullopt, std::nullopt, "0"},
+        {"%T", "", ":", true, true, false},
+        {"%R", "%p %I:%M", ":", true, true, true},
+        {"%r", "%I:%M:%S %p", ":", false, true, false},
+        {"%r", "", ":", false, true, false},  // the C library's 12-hour format
+        {"%p %l.%M", "", ".", false, false, true},
+        {"%k:%M", "", ":", true, false, false},
+        {"%-H:%M", "", ":", true, false, false},
+        {"%_I:%M %p", "", ":", false, false, false},
+        {"%0k:%M", "", ":", true, true, false},
+        {"%H%M", "", "", true, true, false},
+        {"%H h %M", "", " h ", true, true, false},
+        {"%M:%S", "%I:%M %p", std::nullopt, std::nullopt, std::nullopt, false},
     };
     for (const Case& c : cases) {
         const TClockItems items = ClockItemsOf(SplitTimeFormat(c.TimeFormat, c.TwelveHourFormat),
