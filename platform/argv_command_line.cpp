@@ -32,11 +32,10 @@ std::string CommandLineFromArguments(int argc, const char* const* argv) {
         std::string_view program = argv[0];
         const std::size_t slash = program.find_last_of('/');
         if (slash != std::string_view::npos) program.remove_prefix(slash + 1);
-        if (program.find_first_of(" \t") != std::string_view::npos) {
-            line = "\"" + std::string(program) + "\"";
-        } else {
-            line = std::string(program);
-        }
+        const bool quoted = program.find_first_of(" \t") != std::string_view::npos;
+        if (quoted) line.push_back('"');
+        line.append(program);
+        if (quoted) line.push_back('"');
     }
     for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
         line += ' ';
