@@ -4,31 +4,14 @@
 
 #include <string>
 
+#include "expected_output.h"
 #include "run_process.h"
 
 namespace kelpworth::testing {
 namespace {
 
-const std::string kBanner =
-    "\r\nKelpworth v1.5.1\r\nWritten by the Kelpworth authors\r\n\r\n\n";
-
-const std::string kHelpAt0941 =
-    "This utility converts a date and time in hexadecimal format.\r\n"
-    "\r\n"
-    "It supports a command line:\r\n"
-    "/D - date in the form dd.mm.yyyy, if not specified, the current date is taken;\r\n"
-    "/T - time in the form hh:mm:ss,if not specified,will be taken the current time;\r\n"
-    "/C - the current date and time will be taken;\r\n"
-    "\r\n"
-    "Example of use:\r\n"
-    "\r\n"
-    "    Kelpworth.exe /d25.12.2017 /t09:41:07\r\n"
-    "\r\n"
-    "so if you specify:\r\n"
-    "    Kelpworth.exe /t09\r\n"
-    "- date will be taken by the current, and while 09:00:00\r\n"
-    "    Kelpworth.exe /c\r\n"
-    "- the current date and time will be taken.\n";
+const std::string& kBanner = expected::Banner;
+const std::string& kHelpAt0941 = expected::HelpAt0941;
 
 constexpr const char* kClock = "2017-12-25 09:41:07";
 
