@@ -1,11 +1,12 @@
 #include "stamp/stamp_conversion.h"
 
+#include "kelpworth/stamp.h"
+
 #include "stamp/calendar.h"
 #include "stamp/details.h"
 #include "support/clock_text.h"
 #include "support/console_channel.h"
 #include "support/number_reader.h"
-#include "support/text.h"
 
 namespace kelpworth {
 namespace {
@@ -112,11 +113,10 @@ TConversionResult ComputeStamp(TDateTimeRecord record) {
 
     const std::uint64_t stamp = StampOfFields(fields.Year, fields.Month, fields.Day, fields.Hour,
                                               fields.Minute, fields.Second, fields.Fourth);
-    const std::string digits = HexText(stamp, 16);
     TConversionResult result;
     result.Used = record;
     result.Fields = fields;
-    result.StampText = "0x" + digits.substr(0, 8) + "-0x" + digits.substr(8, 8);
+    result.StampText = StampText(stamp);
     return result;
 }
 
