@@ -1,7 +1,6 @@
 #include "stamp/stamp_conversion.h"
 
 #include "kelpworth/stamp.h"
-
 #include "stamp/calendar.h"
 #include "stamp/details.h"
 #include "support/clock_text.h"
