@@ -27,3 +27,6 @@ for preset in dev asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "=== the arithmetic against the x87 extended format, every millisecond of the day"
+ctest --preset long
