@@ -104,8 +104,10 @@ bool OpensCharacterAlone(unsigned char lead) {
     return std::mbrtowc(&wide, &one, 1, &state) == Incomplete;
 }
 
+// Trail bytes lie high in every double-byte code set: trying them from the
+// top finds one in a few steps.
 bool SomeSecondByteCompletes(unsigned char lead) {
-    for (unsigned trail = 1; trail <= 255; ++trail) {
+    for (unsigned trail = 255; trail >= 1; --trail) {
         std::mbstate_t state{};
         wchar_t wide = 0;
         const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
@@ -242,10 +244,15 @@ TPosixLocaleData LoadPosixLocaleData(const std::string& timeName, const std::str
     TPosixLocaleData data;
     data.Handle = LoadHandle(timeName, numericName, ctypeName);
     locale_t locale = data.Handle.get();
-    data.TimeLocaleName = locale != nullptr ? Info(locale, _NL_LOCALE_NAME(LC_TIME)) : "C";
-    data.Language = LanguageIdOfLocaleName(data.TimeLocaleName);
-    ReadDoubleByteSupport(data);
-    ReadDateTimeItems(data);
+    // A statically linked C library answers nl_langinfo_l from the thread's
+    // current locale, whatever locale it is given: read with ours current.
+    WithThreadLocale(locale, [&] {
+        data.TimeLocaleName = locale != nullptr ? Info(locale, _NL_LOCALE_NAME(LC_TIME)) : "C";
+        data.Language = LanguageIdOfLocaleName(data.TimeLocaleName);
+        ReadDoubleByteSupport(data);
+        ReadDateTimeItems(data);
+        return 0;
+    });
     return data;
 }
 
