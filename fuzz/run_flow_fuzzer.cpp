@@ -1,0 +1,187 @@
+// The whole run over the fake platform. Input: seven bytes of regional
+// settings, nine of clock, then the raw command line up to its first byte
+// 0. Whatever the line and the settings, the output is the banner followed
+// by either the help screen filled from the clock or one stamp line, and
+// only an explicit help request waits for a key.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "app/command_line.h"
+#include "app/fixed_texts.h"
+#include "app/run_flow.h"
+#include "fake_locales.h"
+#include "fuzz_bytes.h"
+#include "platform/fake/fake_platform.h"
+#include "support/console_channel.h"
+
+namespace kelpworth::fuzz {
+namespace {
+
+constexpr std::uint64_t kLastStamp = 0x24C85A5ED127A980;  // 31.12.9999 23:59:59
+constexpr std::uint64_t kUnitsPerSecond = 10'000'000;
+
+bool IsLeapYear(unsigned year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+
+unsigned DaysInMonth(unsigned year, unsigned month) {
+    static constexpr unsigned kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Valid clock readings of the years 1601 to 9999, the two ends among them.
+platform::TSystemTime TakeClock(TFuzzBytes& bytes) {
+    const std::uint8_t mode = TakeByte(bytes);
+    const std::uint16_t year = TakeWord(bytes);
+    std::uint8_t fields[6];
+    for (std::uint8_t& field : fields) field = TakeByte(bytes);
+    switch (mode % 4) {
+        case 0: return {1601, 1, 1, 1, 0, 0, 0, 0};
+        case 1: return {9999, 12, 5, 31, 23, 59, 59, 999};
+        case 2: return {2017, 12, 1, 25, 9, 41, 7, 0};
+        default: break;
+    }
+    platform::TSystemTime clock;
+    clock.Year = static_cast<std::uint16_t>(1601 + year % 8399);
+    clock.Month = static_cast<std::uint16_t>(1 + fields[0] % 12);
+    clock.Day = static_cast<std::uint16_t>(1 + fields[1] % DaysInMonth(clock.Year, clock.Month));
+    clock.Hour = static_cast<std::uint16_t>(fields[2] % 24);
+    clock.Minute = static_cast<std::uint16_t>(fields[3] % 60);
+    clock.Second = static_cast<std::uint16_t>(fields[4] % 60);
+    clock.Milliseconds = static_cast<std::uint16_t>(fields[5] * 4 % 1000);
+    return clock;
+}
+
+std::string Digits(unsigned value, int width) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*u", width, value);
+    return text;
+}
+
+void ReplaceEvery(std::string& text, std::string_view pattern, const std::string& value) {
+    for (auto at = text.find(pattern); at != std::string::npos; at = text.find(pattern, at)) {
+        text.replace(at, pattern.size(), value);
+    }
+}
+
+std::string ExpectedHelp(const platform::TSystemTime& clock) {
+    std::string help(HelpText);
+    ReplaceEvery(help, "%d%",
+                 Digits(clock.Day, 2) + "." + Digits(clock.Month, 2) + "." + Digits(clock.Year, 4));
+    ReplaceEvery(help, "%t%",
+                 Digits(clock.Hour, 2) + ":" + Digits(clock.Minute, 2) + ":" +
+                     Digits(clock.Second, 2));
+    ReplaceEvery(help, "%t1%", Digits(clock.Hour, 2));
+    return help + "\n";
+}
+
+// Days from 1899-12-30 on the proleptic Gregorian calendar.
+std::int64_t DaysFromZeroDay(std::int64_t year, unsigned month, unsigned day) {
+    year -= month <= 2 ? 1 : 0;
+    const std::int64_t era = year / 400;
+    const std::int64_t yearOfEra = year - era * 400;
+    const std::int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468 + 25569;
+}
+
+// Whole seconds the stamp of the clock's second stands for. Before the zero
+// day the time of day counts away from it, back in time.
+std::int64_t ClockSeconds(const platform::TSystemTime& clock) {
+    const std::int64_t day = DaysFromZeroDay(clock.Year, clock.Month, clock.Day);
+    const std::int64_t fromOrigin = (day - DaysFromZeroDay(1601, 1, 1)) * 86400;
+    const std::int64_t time = clock.Hour * 3600 + clock.Minute * 60 + clock.Second;
+    if (day >= 0) return fromOrigin + time;
+    const std::int64_t seconds = fromOrigin - time;
+    return seconds < 0 ? -seconds : seconds;
+}
+
+bool IsUpperHex(std::string_view text) {
+    for (const char c : text) {
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return false;
+    }
+    return true;
+}
+
+// "0x" + 8 + "-0x" + 8 uppercase hexadecimal digits and a line feed.
+bool ReadStampLine(std::string_view line, std::uint64_t& stamp) {
+    if (line.size() != 22 || line.substr(0, 2) != "0x" || line.substr(10, 3) != "-0x" ||
+        line[21] != '\n' || !IsUpperHex(line.substr(2, 8)) || !IsUpperHex(line.substr(13, 8))) {
+        return false;
+    }
+    const std::string digits = std::string(line.substr(2, 8)) + std::string(line.substr(13, 8));
+    stamp = std::strtoull(digits.c_str(), nullptr, 16);
+    return true;
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+std::string Lowered(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lowered;
+}
+
+}  // namespace
+}  // namespace kelpworth::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace kelpworth;
+    using namespace kelpworth::fuzz;
+
+    fake::ResetFake();
+    ProcessChannel() = TConsoleChannel{};
+    PendingIoResult() = 0;
+
+    TFuzzBytes bytes{data, size};
+    InstallFakeLocale(bytes);
+    const platform::TSystemTime clock = TakeClock(bytes);
+    fake::Fake().Clock = clock;
+    std::string_view line = RestOf(bytes);
+    line = line.substr(0, line.find('\0'));  // a real command line is a C string
+    fake::Fake().CommandLine = std::string(line);
+
+    int exitCode = -1;
+    try {
+        exitCode = RunKelpworth();
+    } catch (const fake::ProcessExit& exit) {
+        Violated("the process stopped", std::to_string(exit.Code));
+    }
+    Require(exitCode == 0, "exit code 0");
+
+    const std::string& output = fake::Fake().Output;
+    const std::string banner = std::string(BannerText) + "\n";
+    Require(output.compare(0, banner.size(), banner) == 0, "the banner comes first", output);
+    const std::string_view after = std::string_view(output).substr(banner.size());
+
+    const std::string lowered = Lowered(line);
+    const bool arguments = HasArguments(line);
+    const bool helpRequest = arguments && (Contains(lowered, "/?") || Contains(lowered, "/help"));
+    const bool waited = fake::Fake().InputReads > 0;
+    Require(waited == helpRequest, "only an explicit help request waits for a key", line);
+
+    const std::string help = ExpectedHelp(clock);
+    std::uint64_t stamp = 0;
+    if (after == help) {
+        Require(!arguments || helpRequest ||
+                    !(Contains(lowered, "/c") || Contains(lowered, "/t")),
+                "the help screen only without a clock or time request", line);
+        return 0;
+    }
+    Require(!helpRequest, "a help request shows the help screen", line);
+    Require(ReadStampLine(after, stamp), "one stamp line", output);
+    Require(stamp <= kLastStamp, "the stamp is at most that of 31.12.9999 23:59:59", after);
+    Require(stamp % kUnitsPerSecond == 0, "the stamp counts whole seconds", after);
+    if (Contains(lowered, "/c")) {
+        const auto seconds = static_cast<std::int64_t>(stamp / kUnitsPerSecond);
+        const std::int64_t expected = ClockSeconds(clock);
+        Require(seconds == expected || seconds == expected - 1,
+                "the stamp of /c is the clock's second", after);
+    }
+    return 0;
+}
