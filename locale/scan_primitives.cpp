@@ -67,7 +67,9 @@ bool ExpectWord(TScanState& scan, std::string_view word) {
 
 void SkipToDigit(TScanState& scan, const TLocaleState& state) {
     while (WithinText(scan) && !IsDigit(CurrentByte(scan))) {
-        scan.Position += IsLeadByte(state, CurrentByte(scan)) ? 2 : 1;
+        // A lead byte at the very end has no second byte to step over.
+        const bool pair = IsLeadByte(state, CurrentByte(scan)) && scan.Position < LengthOf(scan);
+        scan.Position += pair ? 2 : 1;
     }
 }
 

@@ -145,6 +145,17 @@ TEST_F(EraDateTest, ANamedEraSetsTheYearOffset) {
     EXPECT_TRUE(AcceptDateText("\x88\x9F" "29/12/25", state));  // read to the end
 }
 
+TEST_F(EraDateTest, ALeadByteAtTheEndOfTheTextEndsTheScanJustPastIt) {
+    const TLocaleState state = EraState("gggee/MM/dd", LanguageJapanese);
+    for (const std::string text : {"\x81", "ab\x81", "\x81\x40\x81"}) {
+        TScanState scan{text, 1};
+        double value = 0;
+        EXPECT_FALSE(ScanDateText(scan, value, state));
+        EXPECT_EQ(scan.Position, static_cast<std::int32_t>(text.size()) + 1) << text.size();
+        EXPECT_TRUE(AcceptDateText(text, state));
+    }
+}
+
 TEST_F(EraDateTest, EraYearLettersTakeTheNewestEra) {
     TLocaleState state = EraState("eee/M/d", 0x04);
     state.EraYearOffsetTable = {1912, -1, -1, -1, -1, -1, -1};
