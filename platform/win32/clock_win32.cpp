@@ -1,0 +1,52 @@
+// The local clock and the system's date and time renderer.
+#include "platform/platform.h"
+#include "platform/win32/win32_headers.h"
+
+namespace kelpworth::platform {
+namespace {
+
+SYSTEMTIME ToNative(const TSystemTime& time) {
+    SYSTEMTIME native = {};
+    native.wYear = time.Year;
+    native.wMonth = time.Month;
+    native.wDayOfWeek = time.DayOfWeek;
+    native.wDay = time.Day;
+    native.wHour = time.Hour;
+    native.wMinute = time.Minute;
+    native.wSecond = time.Second;
+    native.wMilliseconds = time.Milliseconds;
+    return native;
+}
+
+}  // namespace
+
+TSystemTime ReadLocalTime() {
+    SYSTEMTIME native = {};
+    GetLocalTime(&native);
+    TSystemTime time;
+    time.Year = native.wYear;
+    time.Month = native.wMonth;
+    time.DayOfWeek = native.wDayOfWeek;
+    time.Day = native.wDay;
+    time.Hour = native.wHour;
+    time.Minute = native.wMinute;
+    time.Second = native.wSecond;
+    time.Milliseconds = native.wMilliseconds;
+    return time;
+}
+
+int RenderDate(LocaleId locale, std::uint32_t flags, const TSystemTime& time, const char* picture,
+               char* buffer, int size) {
+    const SYSTEMTIME native = ToNative(time);
+    return GetDateFormatA(locale, flags, &native, picture, buffer, size);
+}
+
+int RenderTime(LocaleId locale, std::uint32_t flags, const TSystemTime& time, const char* picture,
+               char* buffer, int size) {
+    const SYSTEMTIME native = ToNative(time);
+    return GetTimeFormatA(locale, flags, &native, picture, buffer, size);
+}
+
+int TextLength(const char* text) { return lstrlenA(text); }
+
+}  // namespace kelpworth::platform
