@@ -1,0 +1,62 @@
+// Starts a program with an exact command line and hands back its exit
+// code. A program started from Linux under Wine gets a command line that
+// Wine rebuilds from the arguments (the program as a quoted DOS path,
+// arguments with blanks quoted); odd quoting, a glued quote or a trailing
+// blank can only be given from inside, through CreateProcessA.
+//
+// Usage: kelpworth_launch_raw.exe [--no-output] PROGRAM
+// The command line is taken byte for byte from the environment variable
+// KELPWORTH_RAW_COMMAND_LINE. The standard handles are passed on; with
+// --no-output the program gets no standard output handle at all. Exit
+// code: the program's; 254 for bad usage, 255 when it could not start.
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr char kLineVariable[] = "KELPWORTH_RAW_COMMAND_LINE";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool noOutput = argc == 3 && std::strcmp(argv[1], "--no-output") == 0;
+    if (argc != 2 && !noOutput) {
+        std::fprintf(stderr, "usage: kelpworth_launch_raw [--no-output] PROGRAM (line in %s)\n",
+                     kLineVariable);
+        return 254;
+    }
+    const char* program = argv[argc - 1];
+    const DWORD size = GetEnvironmentVariableA(kLineVariable, nullptr, 0);
+    if (size == 0) {
+        std::fprintf(stderr, "kelpworth_launch_raw: %s is not set\n", kLineVariable);
+        return 254;
+    }
+    // CreateProcessA may write into the line, so it lives in a buffer.
+    std::vector<char> line(size + 1, '\0');
+    GetEnvironmentVariableA(kLineVariable, line.data(), size + 1);
+
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = noOutput ? nullptr : GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION child = {};
+    if (CreateProcessA(program, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &child) == 0) {
+        std::fprintf(stderr, "kelpworth_launch_raw: cannot start %s (error %lu)\n", program,
+                     static_cast<unsigned long>(GetLastError()));
+        return 255;
+    }
+    WaitForSingleObject(child.hProcess, INFINITE);
+    DWORD exitCode = 255;
+    GetExitCodeProcess(child.hProcess, &exitCode);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return static_cast<int>(exitCode);
+}
