@@ -82,6 +82,7 @@ std::string ExtractValue(std::string_view line, std::size_t start) {
 
     // End position; -1 and 0 both mean "to the end of the line".
     long long end = 0;
+    // NOLINTNEXTLINE(bugprone-branch-clone): the cases of the rule, one by one
     if (slash < blank) {
         end = static_cast<long long>(slash) - 1;
     } else if (blank != 0) {

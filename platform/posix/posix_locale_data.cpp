@@ -221,6 +221,7 @@ std::vector<std::uint32_t> CharactersOf(const char* text, std::size_t length, bo
             used = 1;
         } else {
             if (used == 0) used = 1;  // an embedded NUL
+            // NOLINTNEXTLINE(bugprone-signed-char-misuse): a wchar_t, not a char
             character = static_cast<std::uint32_t>(wide);
         }
         if (upper && character < StrayByteBase) {
