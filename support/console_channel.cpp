@@ -17,6 +17,15 @@ std::uint32_t& PendingIoResult() {
     return result;
 }
 
+namespace {
+
+// A channel that was never opened has no routines: its writes fail.
+std::uint32_t CallRoutine(TChannelRoutine routine, TConsoleChannel& channel) {
+    return routine != nullptr ? routine(channel) : FileNotOpenError;
+}
+
+}  // namespace
+
 std::string RunTimeErrorMessage(std::uint32_t errorCode, std::uint32_t location) {
     const std::uint32_t number = errorCode & 0xFFu;
     std::string numberText = DecimalText(static_cast<std::int32_t>(number));
@@ -68,7 +77,7 @@ void WriteText(TConsoleChannel& channel, std::string_view text) {
         std::memcpy(channel.Buffer + channel.PendingCount, text.data(), space);
         channel.PendingCount = ChannelBufferSize;
         text.remove_prefix(space);
-        const std::uint32_t code = channel.WriteOut(channel);
+        const std::uint32_t code = CallRoutine(channel.WriteOut, channel);
         if (code != 0) {
             PendingIoResult() = code;
             return;  // the rest of the text is dropped
@@ -79,7 +88,7 @@ void WriteText(TConsoleChannel& channel, std::string_view text) {
 void WriteLineEnd(TConsoleChannel& channel) {
     WriteText(channel, "\n");
     if (PendingIoResult() != 0) return;
-    const std::uint32_t code = channel.Flush(channel);
+    const std::uint32_t code = CallRoutine(channel.Flush, channel);
     if (code != 0) PendingIoResult() = code;
 }
 

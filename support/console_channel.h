@@ -16,6 +16,9 @@ inline constexpr std::uint32_t ChannelBufferSize = 128;
 // Platform error code used when standard output has no device at all.
 inline constexpr std::uint32_t NoDeviceError = 105;
 
+// The error of a write on a channel that was never opened (no routines).
+inline constexpr std::uint32_t FileNotOpenError = 103;
+
 // Where a run-time error stop was detected; shown in its message.
 inline constexpr std::uint32_t AttachFailureLocation = 0x00000010;
 inline constexpr std::uint32_t WriteLineFailureLocation = 0x00000020;

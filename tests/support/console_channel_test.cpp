@@ -66,6 +66,21 @@ TEST_F(ConsoleChannel, AFailedWriteDropsTheRestOfTheText) {
     EXPECT_EQ(fake().Output, "Runtime error  32 at 00000020\r\n");
 }
 
+TEST_F(ConsoleChannel, AWriteBeforeTheAttachStopsWith103) {
+    for (const std::size_t length : {std::size_t{5}, std::size_t{300}}) {
+        ProcessChannel() = TConsoleChannel{};
+        PendingIoResult() = 0;
+        try {
+            WriteLine(std::string(length, 'q'));
+            FAIL() << "the process should have ended";
+        } catch (const fake::ProcessExit& exit) {
+            EXPECT_EQ(exit.Code, 103u);
+        }
+        EXPECT_EQ(fake().ErrorStream, "Runtime error 103 at 00000020\r\n");
+        fake().ErrorStream.clear();
+    }
+}
+
 TEST_F(ConsoleChannel, AnOutputWithoutADeviceStopsTheAttachWith105) {
     fake().OutputHasDevice = false;
     try {
