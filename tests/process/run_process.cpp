@@ -11,6 +11,7 @@
 #include <pty.h>
 #include <termios.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,13 +43,15 @@ std::vector<std::string> BaseEnvironment() {
     return environment;
 }
 
-// Later entries replace earlier ones with the same name.
+// Later entries replace earlier ones with the same name; a name without
+// '=' removes the variable.
 std::vector<std::string> MergeEnvironment(const std::vector<std::string>& extra) {
     std::vector<std::string> merged = BaseEnvironment();
     for (const std::string& entry : extra) {
-        const std::string name = entry.substr(0, entry.find('=') + 1);
+        const bool removes = entry.find('=') == std::string::npos;
+        const std::string name = removes ? entry + "=" : entry.substr(0, entry.find('=') + 1);
         std::erase_if(merged, [&](const std::string& e) { return e.rfind(name, 0) == 0; });
-        merged.push_back(entry);
+        if (!removes) merged.push_back(entry);
     }
     return merged;
 }
@@ -85,6 +88,13 @@ TProcessResult RunProcess(const TProcessOptions& options) {
         ::openpty(&terminalMaster, &terminalSlave, nullptr, nullptr, nullptr) != 0) {
         return {};
     }
+    int outputFile = -1;
+    if (options.Output == OutputTarget::File) {
+        char path[] = "/tmp/kelpworth-output-XXXXXX";
+        outputFile = ::mkstemp(path);
+        if (outputFile < 0) return {};
+        ::unlink(path);  // gone with the last descriptor
+    }
     if (options.Output == OutputTarget::BrokenPipe) {
         ::close(outPipe[0]);  // the reader is gone before the first write
         outPipe[0] = -1;
@@ -115,6 +125,7 @@ TProcessResult RunProcess(const TProcessOptions& options) {
                 break;
             }
             case InputSource::Pipe:
+            case InputSource::OpenPipe:
                 ::dup2(inPipe[0], 0);
                 break;
             case InputSource::Closed:
@@ -138,6 +149,16 @@ TProcessResult RunProcess(const TProcessOptions& options) {
             case OutputTarget::Closed:
                 ::close(1);
                 break;
+            case OutputTarget::File:
+                ::dup2(outputFile, 1);
+                if (options.OutputFileLimit > 0) {
+                    // A write past the limit fails (EFBIG) instead of ending the process.
+                    ::signal(SIGXFSZ, SIG_IGN);
+                    const auto limit = static_cast<rlim_t>(options.OutputFileLimit);
+                    const struct rlimit size = {limit, limit};
+                    ::setrlimit(RLIMIT_FSIZE, &size);
+                }
+                break;
         }
         ::dup2(errPipe[1], 2);
         for (int fd = 3; fd < 256; ++fd) ::close(fd);
@@ -149,7 +170,10 @@ TProcessResult RunProcess(const TProcessOptions& options) {
     ::close(outPipe[1]);
     ::close(errPipe[1]);
     ::close(inPipe[0]);
-    ::close(inPipe[1]);  // a piped standard input is at its end at once
+    if (options.Input != InputSource::OpenPipe) {
+        ::close(inPipe[1]);  // a piped standard input is at its end at once
+        inPipe[1] = -1;
+    }
     ::setpgid(child, child);
 
     TProcessResult result;
@@ -176,7 +200,10 @@ TProcessResult RunProcess(const TProcessOptions& options) {
                 std::chrono::milliseconds(options.KeyAfterMilliseconds)) {
             keySent = true;
             result.RunningWhenKeySent = true;
-            if (options.SignalInsteadOfKey != 0) {
+            if (options.HangUpInsteadOfKey) {
+                ::close(terminalMaster);
+                terminalMaster = -1;
+            } else if (options.SignalInsteadOfKey != 0) {
                 ::kill(-child, options.SignalInsteadOfKey);
             } else {
                 [[maybe_unused]] const ssize_t sent = ::write(terminalMaster, "k", 1);
@@ -198,6 +225,15 @@ TProcessResult RunProcess(const TProcessOptions& options) {
         if (outFd >= 0 && fds[0].revents != 0) ReadAvailable(outFd, result.Output);
         if (errFd >= 0 && fds[1].revents != 0) ReadAvailable(errFd, result.Error);
     }
+    if (inPipe[1] >= 0) ::close(inPipe[1]);
+    if (outputFile >= 0) {
+        char buffer[65536];
+        ssize_t got = 0;
+        for (off_t at = 0; (got = ::pread(outputFile, buffer, sizeof buffer, at)) > 0; at += got) {
+            result.Output.append(buffer, static_cast<std::size_t>(got));
+        }
+        ::close(outputFile);
+    }
     if (outFd >= 0) ::close(outFd);
     if (errFd >= 0) ::close(errFd);
     if (terminalSlave >= 0) {
@@ -206,7 +242,7 @@ TProcessResult RunProcess(const TProcessOptions& options) {
                                   (settings.c_lflag & ICANON) != 0 &&
                                   (settings.c_lflag & ECHO) != 0;
         ::close(terminalSlave);
-        ::close(terminalMaster);
+        if (terminalMaster >= 0) ::close(terminalMaster);
     }
 
     if (WIFEXITED(status)) result.ExitCode = WEXITSTATUS(status);

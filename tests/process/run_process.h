@@ -7,14 +7,20 @@
 
 namespace kelpworth::testing {
 
-enum class OutputTarget { Pipe, DevNull, DevFull, Closed, BrokenPipe };
-enum class InputSource { DevNull, Pipe, Closed, Terminal };
+// File: a fresh file, read back into Output after the run.
+enum class OutputTarget { Pipe, DevNull, DevFull, Closed, BrokenPipe, File };
+// Pipe: at its end at once; OpenPipe: no data, but the writer stays open
+// until the process has ended.
+enum class InputSource { DevNull, Pipe, OpenPipe, Closed, Terminal };
 
 struct TProcessOptions {
     std::vector<std::string> Arguments;     // after the program path
-    std::vector<std::string> Environment;   // NAME=value, added to a minimal environment
+    std::vector<std::string> Environment;   // NAME=value, added to a minimal environment; NAME alone removes it
     std::string FixedClock;                 // "YYYY-MM-DD hh:mm:ss" through faketime; empty: real clock
     OutputTarget Output = OutputTarget::Pipe;
+    // With a file as standard output: the size it may grow to (the file size
+    // limit of the process; writes past it fail); 0: no limit.
+    long long OutputFileLimit = 0;
     InputSource Input = InputSource::DevNull;
     std::string ProgramPath;                // empty: the executable under test
     double TimeLimitSeconds = 10.0;
@@ -22,6 +28,7 @@ struct TProcessOptions {
     // a key (or the signal below instead, when it is not 0).
     int KeyAfterMilliseconds = 300;
     int SignalInsteadOfKey = 0;
+    bool HangUpInsteadOfKey = false;  // close the terminal's other side
 };
 
 struct TProcessResult {
