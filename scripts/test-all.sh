@@ -30,3 +30,12 @@ done
 
 echo "=== the arithmetic against the x87 extended format, every millisecond of the day"
 ctest --preset long
+
+echo "=== fuzz targets, 20 seconds each"
+scripts/fuzz.sh 20
+
+echo "=== the executable under Valgrind"
+scripts/valgrind-check.sh
+
+echo "=== clang-tidy"
+scripts/clang-tidy.sh
