@@ -1,7 +1,8 @@
-// Each operation forms its exact result as a 128-bit integer times a power
-// of two, with a sticky flag for nonzero bits cut off below that integer,
-// and rounds it twice. Only 64-bit unsigned integer arithmetic is used, and
-// doubles are taken apart and put together through their bit patterns.
+// The exact operations form their exact result as a 128-bit integer times a
+// power of two, with a sticky flag for nonzero bits cut off below that
+// integer, and round it twice. Only 64-bit unsigned integer arithmetic is
+// used, and doubles are taken apart and put together through their bit
+// patterns.
 #include "stamp/two_stage.h"
 
 #include <algorithm>
@@ -149,7 +150,7 @@ double RoundTwice(const TExact& x) {
 
 }  // namespace
 
-double TwoStageDivide(std::uint32_t numerator, std::uint32_t denominator) {
+double ExactTwoStageDivide(std::uint32_t numerator, std::uint32_t denominator) {
     if (denominator == 0) {
         return numerator == 0 ? std::numeric_limits<double>::quiet_NaN()
                               : std::numeric_limits<double>::infinity();
@@ -178,7 +179,7 @@ double TwoStageDivide(std::uint32_t numerator, std::uint32_t denominator) {
     return RoundTwice(exact);
 }
 
-double TwoStageAdd(double a, double b) {
+double ExactTwoStageAdd(double a, double b) {
     // Infinities and NaN come out of the plain operation without rounding.
     if (!std::isfinite(a) || !std::isfinite(b)) return a + b;
 
@@ -231,11 +232,7 @@ double TwoStageAdd(double a, double b) {
     return RoundTwice(exact);
 }
 
-double TwoStageSubtract(double a, double b) {
-    return TwoStageAdd(a, -b);
-}
-
-double TwoStageMultiply(double a, std::uint32_t factor) {
+double ExactTwoStageMultiply(double a, std::uint32_t factor) {
     if (!std::isfinite(a)) return a * static_cast<double>(factor);
 
     const TBinary x = Unpack(a);

@@ -179,11 +179,15 @@ TCrossCheck CrossCheckCalendarDomain(std::uint64_t seed, std::uint64_t count) {
         const bool forward = day >= 0.0;
         const double value =
             forward ? TwoStageAdd(day, fraction) : TwoStageSubtract(day, fraction);
-        Compare(check, value,
-                forward ? ExtendedAdd(day, fraction) : ExtendedSubtract(day, fraction),
-                SingleAdd(day, forward ? fraction : -fraction), [&] {
-                    return Bits(day) + (forward ? " + " : " - ") + Bits(fraction);
-                });
+        const double extendedValue =
+            forward ? ExtendedAdd(day, fraction) : ExtendedSubtract(day, fraction);
+        const double singleValue = SingleAdd(day, forward ? fraction : -fraction);
+        Compare(check, value, extendedValue, singleValue, [&] {
+            return Bits(day) + (forward ? " + " : " - ") + Bits(fraction);
+        });
+        // The calendar's own way to the same value.
+        Compare(check, TwoStageAddSmaller(day, forward ? fraction : -fraction), extendedValue,
+                singleValue, [&] { return Bits(day) + " +- " + Bits(fraction) + " (smaller)"; });
 
         const double larger = value >= StampOrigin ? value : StampOrigin;
         const double smaller = value >= StampOrigin ? StampOrigin : value;

@@ -23,8 +23,9 @@ bool HasExtendedHardware();
 TCrossCheck CrossCheckTimeFractions(std::uint32_t first, std::uint32_t end, std::uint32_t stride);
 
 // `count` random moments of the years 1 to 9999 to the millisecond: the
-// date-time value (sum or difference), the day span from the stamp origin
-// and the second span, each on the same operands for both sides.
+// date-time value (sum or difference, by the general and by the calendar's
+// addition), the day span from the stamp origin and the second span, each
+// on the same operands for both sides.
 TCrossCheck CrossCheckCalendarDomain(std::uint64_t seed, std::uint64_t count);
 
 // `count` random operand sets of every magnitude, subnormals included, with
