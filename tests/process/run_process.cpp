@@ -63,6 +63,14 @@ std::string ExecutablePath() {
     return KELPWORTH_EXE;
 }
 
+// faketime reaches a dynamically linked program only: a statically linked
+// tool has a dynamically linked twin of the same code for runs with a fixed
+// clock.
+std::string ClockExecutablePath() {
+    if (const char* overridden = std::getenv("KELPWORTH_UNDER_TEST")) return overridden;
+    return KELPWORTH_CLOCK_EXE;
+}
+
 bool FaketimeAvailable() { return ::access("/usr/bin/faketime", X_OK) == 0; }
 
 bool LocaleAvailable(const std::string& name) {
@@ -101,10 +109,12 @@ TProcessResult RunProcess(const TProcessOptions& options) {
     }
 
     std::vector<std::string> argv;
+    std::string program = options.ProgramPath.empty() ? ExecutablePath() : options.ProgramPath;
     if (options.ProgramPath.empty() && !options.FixedClock.empty()) {
         argv = {"/usr/bin/faketime", "-f", options.FixedClock};
+        program = ClockExecutablePath();
     }
-    argv.push_back(options.ProgramPath.empty() ? ExecutablePath() : options.ProgramPath);
+    argv.push_back(program);
     argv.insert(argv.end(), options.Arguments.begin(), options.Arguments.end());
     const std::vector<std::string> environment = MergeEnvironment(options.Environment);
 
