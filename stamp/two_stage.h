@@ -60,7 +60,7 @@ inline double HalfUnit(double rounded) {
 }
 
 inline std::int32_t SignificantBits(std::uint32_t x) {
-    return std::bit_width(x) - std::countr_zero(x);
+    return static_cast<std::int32_t>(std::bit_width(x)) - std::countr_zero(x);
 }
 
 }  // namespace two_stage
