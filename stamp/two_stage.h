@@ -68,8 +68,8 @@ inline std::int32_t SignificantBits(std::uint32_t x) {
 // numerator / denominator; denominator must not be 0.
 inline double TwoStageDivide(std::uint32_t numerator, std::uint32_t denominator) {
     using namespace two_stage;
-    if (kOneRoundingHardware && numerator != 0 && denominator != 0 &&
-        SignificantBits(denominator) <= 26) {
+    // (A zero numerator passes too: its quotient and remainder are 0.)
+    if (kOneRoundingHardware && denominator != 0 && SignificantBits(denominator) <= 26) {
         const double n = numerator;
         const double d = denominator;
         const double quotient = n / d;
@@ -127,11 +127,10 @@ inline double TwoStageMultiply(double a, std::uint32_t factor) {
     using namespace two_stage;
     // With at most 11 significant bits in the factor the exact product has
     // at most 64 and the first stage keeps it: one rounding is all there
-    // is (86400 = 675 * 2^7 is such a factor). Normal products only.
+    // is (86400 = 675 * 2^7 is such a factor). That holds for subnormal,
+    // overflowing, zero, infinite and NaN products alike.
     if (kOneRoundingHardware && factor != 0 && SignificantBits(factor) <= 11) {
-        const double product = a * static_cast<double>(factor);
-        const std::uint64_t field = std::bit_cast<std::uint64_t>(product) & kField;
-        if (field != 0 && field != kField) return product;
+        return a * static_cast<double>(factor);
     }
     return ExactTwoStageMultiply(a, factor);
 }
