@@ -7,6 +7,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <glob.h>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
@@ -71,7 +72,26 @@ std::string ClockExecutablePath() {
     return KELPWORTH_CLOCK_EXE;
 }
 
-bool FaketimeAvailable() { return ::access("/usr/bin/faketime", X_OK) == 0; }
+// libfaketime, preloaded directly rather than through the faketime wrapper:
+// the wrapper keeps a semaphore and a shared memory object named after its
+// process id, which stay behind when a test ends it by a signal, and a later
+// wrapper that gets the same id then fails to start.
+std::string FaketimeLibrary() {
+    glob_t found = {};
+    std::string library;
+    for (const char* pattern : {"/usr/lib/*/faketime/libfaketime.so.1",
+                                "/usr/lib/faketime/libfaketime.so.1",
+                                "/usr/local/lib/faketime/libfaketime.so.1"}) {
+        if (::glob(pattern, 0, nullptr, &found) == 0 && found.gl_pathc > 0) {
+            library = found.gl_pathv[0];
+        }
+        ::globfree(&found);
+        if (!library.empty()) break;
+    }
+    return library;
+}
+
+bool FaketimeAvailable() { return !FaketimeLibrary().empty(); }
 
 bool LocaleAvailable(const std::string& name) {
     TProcessOptions options;
@@ -110,13 +130,23 @@ TProcessResult RunProcess(const TProcessOptions& options) {
 
     std::vector<std::string> argv;
     std::string program = options.ProgramPath.empty() ? ExecutablePath() : options.ProgramPath;
+    std::vector<std::string> environment = MergeEnvironment(options.Environment);
     if (options.ProgramPath.empty() && !options.FixedClock.empty()) {
-        argv = {"/usr/bin/faketime", "-f", options.FixedClock};
         program = ClockExecutablePath();
+        // A frozen clock at that local time, as "faketime -f" sets it.
+        std::string preload = "LD_PRELOAD=" + FaketimeLibrary();
+        for (std::string& entry : environment) {
+            if (entry.rfind("LD_PRELOAD=", 0) == 0) {
+                preload += ":" + entry.substr(11);
+                entry.clear();
+            }
+        }
+        std::erase(environment, std::string());
+        environment.push_back(preload);
+        environment.push_back("FAKETIME=" + options.FixedClock);
     }
     argv.push_back(program);
     argv.insert(argv.end(), options.Arguments.begin(), options.Arguments.end());
-    const std::vector<std::string> environment = MergeEnvironment(options.Environment);
 
     std::vector<char*> argvPointers;
     for (const std::string& a : argv) argvPointers.push_back(const_cast<char*>(a.c_str()));

@@ -16,7 +16,7 @@ enum class InputSource { DevNull, Pipe, OpenPipe, Closed, Terminal };
 struct TProcessOptions {
     std::vector<std::string> Arguments;     // after the program path
     std::vector<std::string> Environment;   // NAME=value, added to a minimal environment; NAME alone removes it
-    std::string FixedClock;                 // "YYYY-MM-DD hh:mm:ss" through faketime; empty: real clock
+    std::string FixedClock;                 // "YYYY-MM-DD hh:mm:ss" through libfaketime; empty: real clock
     OutputTarget Output = OutputTarget::Pipe;
     // With a file as standard output: the size it may grow to (the file size
     // limit of the process; writes past it fail); 0: no limit.
