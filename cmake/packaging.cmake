@@ -45,7 +45,20 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   find_program(KELPWORTH_DPKG_SHLIBDEPS dpkg-shlibdeps)
-  if(KELPWORTH_DPKG_SHLIBDEPS)
+  if(KELPWORTH_FAST_STARTUP)
+    # A static executable has no shared libraries to list, but it still
+    # reads the C library's locale data and loads its character-set
+    # converters at run time, which must come from the same C library.
+    execute_process(COMMAND getconf GNU_LIBC_VERSION
+                    OUTPUT_VARIABLE glibc_version OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    string(REGEX MATCH "[0-9]+\\.[0-9]+" glibc_version "${glibc_version}")
+    if(glibc_version)
+      set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= ${glibc_version})")
+    else()
+      set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6")
+    endif()
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "locales")
+  elseif(KELPWORTH_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libgcc-s1")
