@@ -9,6 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/require-packages.sh cmake make g++ libgtest-dev libgmock-dev faketime locales-all
+scripts/clean-stale-faketime.sh
 
 for preset in dev asan release; do
     echo "=== $preset build"

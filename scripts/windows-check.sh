@@ -10,6 +10,7 @@ scripts/require-packages.sh cmake make g++-mingw-w64-x86-64 wine wine64 googlete
 cmake --preset windows
 cmake --build --preset windows
 ctest --preset windows
+scripts/clean-stale-faketime.sh
 tests/wine/run_wine_tests.sh build/windows
 (cd build/windows && cpack -G ZIP)
 WINEPREFIX="$PWD/build/windows/wine-prefix" wineserver -k 2>/dev/null || true
