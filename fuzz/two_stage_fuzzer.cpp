@@ -11,42 +11,17 @@
 #include <string>
 
 #include "fuzz_bytes.h"
+#include "stamp/extended_arithmetic.h"
 #include "stamp/calendar.h"
 #include "stamp/two_stage.h"
 
 namespace kelpworth::fuzz {
 namespace {
 
-// Operands come from volatile memory and results go to a volatile double,
-// so each operation rounds once to 64 bits in the register and once to
-// binary64 in the store.
-double ExtendedAdd(double a, double b) {
-    volatile long double x = a;
-    volatile long double y = b;
-    volatile double result = static_cast<double>(x + y);
-    return result;
-}
-
-double ExtendedSubtract(double a, double b) {
-    volatile long double x = a;
-    volatile long double y = b;
-    volatile double result = static_cast<double>(x - y);
-    return result;
-}
-
-double ExtendedMultiply(double a, std::uint32_t factor) {
-    volatile long double x = a;
-    volatile long double y = factor;
-    volatile double result = static_cast<double>(x * y);
-    return result;
-}
-
-double ExtendedDivide(std::uint32_t numerator, std::uint32_t denominator) {
-    volatile long double x = numerator;
-    volatile long double y = denominator;
-    volatile double result = static_cast<double>(x / y);
-    return result;
-}
+using testing::ExtendedAdd;
+using testing::ExtendedDivide;
+using testing::ExtendedMultiply;
+using testing::ExtendedSubtract;
 
 bool Same(double a, double b) {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b) ||

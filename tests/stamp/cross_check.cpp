@@ -8,43 +8,12 @@
 #include <sstream>
 #include <string>
 
+#include "extended_arithmetic.h"
 #include "stamp/calendar.h"
 #include "stamp/two_stage.h"
 
 namespace kelpworth::testing {
 namespace {
-
-// Each hardware operation loads its operands from volatile memory and
-// stores its result to a volatile double, so the compiler can neither fold
-// it at compile time nor keep the result in a wider register: the x87
-// rounds once to 64 bits in the operation and once to binary64 in the store.
-double ExtendedAdd(double a, double b) {
-    volatile long double x = a;
-    volatile long double y = b;
-    volatile double result = static_cast<double>(x + y);
-    return result;
-}
-
-double ExtendedSubtract(double a, double b) {
-    volatile long double x = a;
-    volatile long double y = b;
-    volatile double result = static_cast<double>(x - y);
-    return result;
-}
-
-double ExtendedMultiply(double a, std::uint32_t factor) {
-    volatile long double x = a;
-    volatile long double y = factor;
-    volatile double result = static_cast<double>(x * y);
-    return result;
-}
-
-double ExtendedDivide(std::uint32_t numerator, std::uint32_t denominator) {
-    volatile long double x = numerator;
-    volatile long double y = denominator;
-    volatile double result = static_cast<double>(x / y);
-    return result;
-}
 
 // The same operations rounded once, on binary64 arithmetic.
 double SingleAdd(double a, double b) {
