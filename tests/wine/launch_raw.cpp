@@ -6,7 +6,9 @@
 //
 // Usage: kelpworth_launch_raw.exe [--no-output] PROGRAM
 // The command line is taken byte for byte from the environment variable
-// KELPWORTH_RAW_COMMAND_LINE. The standard handles are passed on; with
+// KELPWORTH_RAW_COMMAND_LINE, or, when KELPWORTH_RAW_COMMAND_LINE_HEX is
+// set, from its pairs of hex digits: Wine converts the environment from
+// the Linux character set, which no byte from 0x80 to 0xFF survives. The standard handles are passed on; with
 // --no-output the program gets no standard output handle at all. Exit
 // code: the program's; 254 for bad usage, 255 when it could not start.
 #define WIN32_LEAN_AND_MEAN
@@ -20,6 +22,36 @@
 namespace {
 
 constexpr char kLineVariable[] = "KELPWORTH_RAW_COMMAND_LINE";
+constexpr char kHexLineVariable[] = "KELPWORTH_RAW_COMMAND_LINE_HEX";
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// The value of `name`, empty when it is not set.
+std::vector<char> Variable(const char* name) {
+    const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
+    std::vector<char> value(size + 1, '\0');
+    if (size != 0) GetEnvironmentVariableA(name, value.data(), size + 1);
+    value.resize(std::strlen(value.data()));
+    return value;
+}
+
+// Decodes pairs of hex digits; false on anything else.
+bool DecodeHex(const std::vector<char>& hex, std::vector<char>& bytes) {
+    if (hex.size() % 2 != 0) return false;
+    bytes.clear();
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        const int high = HexDigit(hex[i]);
+        const int low = HexDigit(hex[i + 1]);
+        if (high < 0 || low < 0) return false;
+        bytes.push_back(static_cast<char>(high * 16 + low));
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -31,14 +63,18 @@ int main(int argc, char** argv) {
         return 254;
     }
     const char* program = argv[argc - 1];
-    const DWORD size = GetEnvironmentVariableA(kLineVariable, nullptr, 0);
-    if (size == 0) {
+    // CreateProcessA may write into the line, so it lives in a buffer.
+    std::vector<char> line = Variable(kLineVariable);
+    const std::vector<char> hex = Variable(kHexLineVariable);
+    if (!hex.empty() && !DecodeHex(hex, line)) {
+        std::fprintf(stderr, "kelpworth_launch_raw: %s is not hex\n", kHexLineVariable);
+        return 254;
+    }
+    if (line.empty()) {
         std::fprintf(stderr, "kelpworth_launch_raw: %s is not set\n", kLineVariable);
         return 254;
     }
-    // CreateProcessA may write into the line, so it lives in a buffer.
-    std::vector<char> line(size + 1, '\0');
-    GetEnvironmentVariableA(kLineVariable, line.data(), size + 1);
+    line.push_back('\0');
 
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
