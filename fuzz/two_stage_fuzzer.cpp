@@ -22,6 +22,7 @@ using testing::ExtendedAdd;
 using testing::ExtendedDivide;
 using testing::ExtendedMultiply;
 using testing::ExtendedSubtract;
+using testing::HasExtendedHardware;
 
 bool Same(double a, double b) {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b) ||
@@ -37,17 +38,6 @@ void RequireSame(double emulated, double extended, const char* what, double a, d
                   static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(emulated)),
                   static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(extended)));
     Violated(what, detail);
-}
-
-bool HasExtendedHardware() {
-    if constexpr (std::numeric_limits<long double>::digits != 64) {
-        return false;
-    } else {
-        volatile long double one = 1.0L;
-        volatile long double bit63 = std::ldexp(1.0L, -63);
-        volatile long double bit64 = std::ldexp(1.0L, -64);
-        return one + bit63 != one && one + bit64 == one;
-    }
 }
 
 void CheckCalendarSteps(TFuzzBytes& bytes) {

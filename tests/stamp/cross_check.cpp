@@ -111,18 +111,6 @@ std::uint32_t RandomFactor(TRandom& random) {
 
 }  // namespace
 
-bool HasExtendedHardware() {
-    if constexpr (std::numeric_limits<long double>::digits != 64) {
-        return false;
-    } else {
-        // 1 + 2^-63 needs all 64 bits; 1 + 2^-64 is a tie that goes to 1.
-        volatile long double one = 1.0L;
-        volatile long double bit63 = std::ldexp(1.0L, -63);
-        volatile long double bit64 = std::ldexp(1.0L, -64);
-        return one + bit63 != one && one + bit64 == one;
-    }
-}
-
 TCrossCheck CrossCheckTimeFractions(std::uint32_t first, std::uint32_t end, std::uint32_t stride) {
     TCrossCheck check;
     constexpr std::uint32_t kDay = 86'400'000;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "extended_arithmetic.h"
+
 namespace kelpworth::testing {
 
 struct TCrossCheck {
@@ -14,10 +16,6 @@ struct TCrossCheck {
     std::uint64_t DoubleRoundings = 0;  // cases whose result differs from one rounding
     std::string FirstMismatch;         // operation, operands and both results
 };
-
-// long double has a 64-bit significand and the precision control really
-// keeps 64 bits at run time.
-bool HasExtendedHardware();
 
 // ms / 86,400,000 for ms = first, first + stride, ... below end.
 TCrossCheck CrossCheckTimeFractions(std::uint32_t first, std::uint32_t end, std::uint32_t stride);

@@ -6,9 +6,25 @@
 // meaningful where long double is that format.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace kelpworth::testing {
+
+// long double has a 64-bit significand and the precision control really
+// keeps 64 bits at run time: 1 + 2^-63 needs all 64 bits, and 1 + 2^-64 is
+// a tie that goes to 1.
+inline bool HasExtendedHardware() {
+    if constexpr (std::numeric_limits<long double>::digits != 64) {
+        return false;
+    } else {
+        volatile long double one = 1.0L;
+        volatile long double bit63 = std::ldexp(1.0L, -63);
+        volatile long double bit64 = std::ldexp(1.0L, -64);
+        return one + bit63 != one && one + bit64 == one;
+    }
+}
 
 inline double ExtendedAdd(double a, double b) {
     volatile long double x = a;
