@@ -46,9 +46,11 @@ std::size_t CopyQuoted(const char* picture, std::size_t at, std::string& out) {
     return at;
 }
 
-}  // namespace
-
-int RenderDatePicture(const TSystemTime& time, const char* picture, char* buffer, int size) {
+// Walks a picture: quoted literals are copied, and each run of one letter
+// goes to `field`, which appends the field or reports that it is none
+// (then the run is copied as it stands).
+template <typename Field>
+int RenderPicture(const char* picture, char* buffer, int size, Field field) {
     std::string out;
     for (std::size_t at = 0; picture[at] != '\0';) {
         const char c = picture[at];
@@ -57,6 +59,16 @@ int RenderDatePicture(const TSystemTime& time, const char* picture, char* buffer
             continue;
         }
         const std::size_t run = RunLength(picture, at);
+        if (!field(c, run, out)) out.append(run, c);
+        at += run;
+    }
+    return Finish(out, buffer, size);
+}
+
+}  // namespace
+
+int RenderDatePicture(const TSystemTime& time, const char* picture, char* buffer, int size) {
+    return RenderPicture(picture, buffer, size, [&](char c, std::size_t run, std::string& out) {
         if (c == 'd' && run <= 2) {
             AppendNumber(out, time.Day, run);
         } else if (c == 'M' && run <= 2) {
@@ -68,24 +80,16 @@ int RenderDatePicture(const TSystemTime& time, const char* picture, char* buffer
                 AppendNumber(out, time.Year, 4);
             }
         } else {
-            out.append(run, c);
+            return false;
         }
-        at += run;
-    }
-    return Finish(out, buffer, size);
+        return true;
+    });
 }
 
 int RenderTimePicture(const TSystemTime& time, std::uint32_t flags, const char* picture,
                       char* buffer, int size) {
     const bool force24 = (flags & TimeForce24HourFormat) != 0;
-    std::string out;
-    for (std::size_t at = 0; picture[at] != '\0';) {
-        const char c = picture[at];
-        if (c == '\'') {
-            at = CopyQuoted(picture, at, out);
-            continue;
-        }
-        const std::size_t run = RunLength(picture, at);
+    return RenderPicture(picture, buffer, size, [&](char c, std::size_t run, std::string& out) {
         const std::size_t digits = run >= 2 ? 2 : 1;
         if (c == 'H' || (c == 'h' && force24)) {
             AppendNumber(out, time.Hour, digits);
@@ -97,11 +101,10 @@ int RenderTimePicture(const TSystemTime& time, std::uint32_t flags, const char* 
         } else if (c == 's') {
             AppendNumber(out, time.Second, digits);
         } else {
-            out.append(run, c);
+            return false;
         }
-        at += run;
-    }
-    return Finish(out, buffer, size);
+        return true;
+    });
 }
 
 }  // namespace kelpworth::platform
