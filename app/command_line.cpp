@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "support/clock_text.h"
@@ -42,16 +43,8 @@ std::size_t ReadArgument(std::string_view line, std::size_t at, std::string& arg
 bool IsDateCharacter(char c) { return (c >= '0' && c <= '9') || c == '.'; }
 bool IsTimeCharacter(char c) { return c >= '0' && c <= ':'; }
 
-template <typename Predicate>
-bool AllCharacters(const std::string& text, Predicate accepted) {
-    for (char c : text) {
-        if (!accepted(c)) return false;
-    }
-    return true;
-}
-
 // A failure raised inside a check counts as a rejection.
-bool Passes(const std::function<bool(const std::string&)>& check, const std::string& value) {
+bool Passes(const TValueCheck& check, const std::string& value) {
     try {
         return !check || check(value);
     } catch (const std::exception&) {
@@ -65,9 +58,15 @@ std::size_t SkipBlanksAfterSwitch(std::string_view line, std::size_t position) {
     return position;
 }
 
-}  // namespace
+bool Occurs(std::string_view line, std::string_view name) { return FindFrom(name, line, 1) != 0; }
 
-TValueChecks CharacterChecksOnly() { return {}; }
+// The given value when it stands, otherwise the clock's text.
+template <typename ClockText>
+std::string ValueOrClock(const TGivenValue& given, ClockText clockText) {
+    return given.Accepted ? *given.Text : clockText();
+}
+
+}  // namespace
 
 bool HasArguments(std::string_view commandLine) {
     std::string argument;
@@ -77,32 +76,30 @@ bool HasArguments(std::string_view commandLine) {
 }
 
 std::string ExtractValue(std::string_view line, std::size_t start) {
-    const std::size_t blank = FindFrom(" ", line, start);
-    const std::size_t slash = FindFrom("/", line, start);
-
-    // End position; -1 and 0 both mean "to the end of the line".
-    long long end = 0;
-    // NOLINTNEXTLINE(bugprone-branch-clone): the cases of the rule, one by one
-    if (slash < blank) {
-        end = static_cast<long long>(slash) - 1;
-    } else if (blank != 0) {
-        end = static_cast<long long>(blank);
-    } else if (slash > 0) {
-        end = static_cast<long long>(slash) - 1;
+    std::string_view value = line.substr(start - 1);
+    // With a slash further on, the value ends before it, or at the first
+    // blank before it; without one it runs to the end of the line.
+    if (const std::size_t slash = value.find('/'); slash != std::string_view::npos) {
+        value = value.substr(0, std::min(value.find(' '), slash));
     }
+    // Every blank goes; removing them in one pass keeps a long line linear.
+    std::string text(value);
+    std::erase(text, ' ');
+    return text;
+}
 
-    std::string raw;
-    if (end > 0) {
-        if (static_cast<std::size_t>(end) >= start) {
-            raw = line.substr(start - 1, static_cast<std::size_t>(end) - start + 1);
-        }
-    } else {
-        raw = line.substr(start - 1);
-    }
-    // Every blank goes; removing them in one pass keeps a long line linear
-    // (no new blank can form where one was taken out).
-    std::erase(raw, ' ');
-    return raw;
+TGivenValue ReadGivenValue(std::string_view line, std::string_view name,
+                           bool (*isValueCharacter)(char), const TValueCheck& check) {
+    TGivenValue given;
+    const std::size_t position = FindFrom(name, line, 1);
+    if (position == 0) return given;
+    given.Present = true;
+    const std::size_t start = position + name.size();
+    if (start > line.size()) return given;  // the switch ends the line: no value at all
+    given.Text = ExtractValue(line, SkipBlanksAfterSwitch(line, start));
+    given.Accepted = std::all_of(given.Text->begin(), given.Text->end(), isValueCharacter) &&
+                     Passes(check, *given.Text);
+    return given;
 }
 
 TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueChecks& checks) {
@@ -111,45 +108,30 @@ TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueCh
     if (!HasArguments(commandLine)) return request;
 
     const std::string line = LowerAscii(commandLine);
-    request.Details = FindFrom("/m", line, 1) != 0;
+    request.Details = Occurs(line, "/m");
 
-    if (FindFrom("/?", line, 1) != 0 || FindFrom("/help", line, 1) != 0) {
+    if (Occurs(line, "/?") || Occurs(line, "/help")) {
         record.Mode = HelpMode;
         return request;
     }
-
-    if (FindFrom("/c", line, 1) != 0) {
+    if (Occurs(line, "/c")) {
         record.DateStr = CurrentDateText();
         record.TimeStr = CurrentTimeText();
         return request;
     }
 
-    if (const std::size_t dateSwitch = FindFrom("/d", line, 1); dateSwitch != 0) {
-        const std::size_t start = dateSwitch + 2;
-        if (start > line.size()) {
-            record.DateStr = CurrentDateText();
-        } else {
-            const std::string value = ExtractValue(line, SkipBlanksAfterSwitch(line, start));
-            const bool accepted =
-                AllCharacters(value, IsDateCharacter) && Passes(checks.AcceptDate, value);
-            record.DateStr = accepted ? value : CurrentDateText();
-        }
+    // An empty value passes both checks and stays empty.
+    request.Date = ReadGivenValue(line, "/d", IsDateCharacter, checks.AcceptDate);
+    if (request.Date.Present) {
+        record.DateStr = ValueOrClock(request.Date, [] { return CurrentDateText(); });
     }
 
-    const std::size_t timeSwitch = FindFrom("/t", line, 1);
-    if (timeSwitch == 0) {
+    request.Time = ReadGivenValue(line, "/t", IsTimeCharacter, checks.AcceptTime);
+    if (!request.Time.Present) {
         if (!record.DateStr.empty()) record.TimeStr = CurrentTimeText();
         return request;
     }
-    const std::size_t start = timeSwitch + 2;
-    if (start > line.size()) {
-        record.TimeStr = CurrentTimeText();
-    } else {
-        const std::string value = ExtractValue(line, SkipBlanksAfterSwitch(line, start));
-        const bool accepted =
-            AllCharacters(value, IsTimeCharacter) && Passes(checks.AcceptTime, value);
-        record.TimeStr = accepted ? value : CurrentTimeText();
-    }
+    record.TimeStr = ValueOrClock(request.Time, [] { return CurrentTimeText(); });
     if (record.DateStr.empty()) record.DateStr = CurrentDateText();
     return request;
 }

@@ -4,26 +4,35 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "app/request.h"
+#include "stamp/request.h"
 
 namespace kelpworth {
 
-// The checks a value must pass after its character check; a rejected value
-// is replaced by the clock.
+// A check a value must pass after its character check; a rejected value
+// is replaced by the clock. An empty check accepts everything.
+using TValueCheck = std::function<bool(const std::string&)>;
+
 struct TValueChecks {
-    std::function<bool(const std::string&)> AcceptDate;
-    std::function<bool(const std::string&)> AcceptTime;
+    TValueCheck AcceptDate;
+    TValueCheck AcceptTime;
 };
 
-// Checks that accept every value that passed its character check.
-TValueChecks CharacterChecksOnly();
+// What the command line gave for a switch that takes a value.
+struct TGivenValue {
+    bool Present = false;             // the switch occurs
+    std::optional<std::string> Text;  // its value; none when the switch ends the line
+    bool Accepted = false;            // the value passed its character check and its check
+};
 
 struct TCommandLineRequest {
     TDateTimeRecord Record;
     bool Details = false;  // "/m" anywhere
+    TGivenValue Date;      // what "/d" gave
+    TGivenValue Time;      // what "/t" gave
 };
 
 // Whether the line carries at least one argument after the program name,
@@ -34,6 +43,13 @@ bool HasArguments(std::string_view commandLine);
 // the next slash, or at the next blank when a slash follows later; with no
 // slash after it, it runs to the end of the line. Blanks are removed.
 std::string ExtractValue(std::string_view line, std::size_t start);
+
+// The value of the first `name` switch in the lower-cased `line`: blanks
+// after the switch are skipped, the value is extracted, and it is accepted
+// when every character passes `isValueCharacter` and then `check` accepts
+// it. A failure raised inside the check counts as a rejection.
+TGivenValue ReadGivenValue(std::string_view line, std::string_view name,
+                           bool (*isValueCharacter)(char), const TValueCheck& check);
 
 TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueChecks& checks);
 

@@ -4,7 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/fixed_texts.h"
-#include "app/request.h"
+#include "stamp/request.h"
 #include "locale/date_check.h"
 #include "locale/locale_settings.h"
 #include "locale/time_check.h"
@@ -25,7 +25,9 @@ TValueChecks StartSupportUnits() {
     // the rest of the run.
     const auto settings = std::make_shared<const TLocaleState>(LoadLocaleTextSettings());
     return TValueChecks{
-        [settings](const std::string& text) { return AcceptDateText(text, *settings); },
+        [settings](const std::string& text) {
+            return AcceptDateText(text, *settings, ThisYear());
+        },
         [settings](const std::string& text) { return AcceptTimeText(text, *settings); }};
 }
 
@@ -46,17 +48,16 @@ int RunKelpworth() {
     const platform::Handle input = LookUpStandardHandle(platform::StandardStream::Input);
     platform::ShowConsoleIcon();
 
-    SetConsoleTextAttribute(output, BannerAttribute);
+    SetOutputTextAttribute(output, platform::BannerAttribute);
     WriteLine(BannerText);
-    SetConsoleTextAttribute(output, NormalAttribute);
+    SetOutputTextAttribute(output, platform::NormalAttribute);
 
     const TCommandLineRequest request =
         ReadCommandLine(platform::ReadRawCommandLine(), checks);
-    const TDateTimeRecord current = request.Record;
+    const TDateTimeRecord& current = request.Record;
 
     if (!current.DateStr.empty()) {
-        TStampHalves halves;
-        ConvertRequest(current, request.Details, TitleText, halves);
+        ConvertRequest(current, request.Details, TitleText);
     } else if (current.Mode == HelpMode) {
         ShowHelpScreen();
         WaitForKeyDown(input);

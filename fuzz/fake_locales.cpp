@@ -18,13 +18,13 @@ using TItems = std::map<std::uint32_t, std::string>;
 
 // Shift-JIS: Reiwa, Heisei, morning, afternoon. Code page 949: Dangi,
 // morning, afternoon.
-constexpr const char* kReiwa = "\x97\xDF\x98\x61";
-constexpr const char* kHeisei = "\x95\xBD\x90\xAC";
-constexpr const char* kGozen = "\x8C\xDF\x91\x4F";
-constexpr const char* kGogo = "\x8C\xDF\x8C\xE3";
-constexpr const char* kDangi = "\xB4\xDC\xB1\xE2";
-constexpr const char* kOjeon = "\xBF\xC0\xC0\xFC";
-constexpr const char* kOhu = "\xBF\xC0\xC8\xC4";
+constexpr const char* Reiwa = "\x97\xDF\x98\x61";
+constexpr const char* Heisei = "\x95\xBD\x90\xAC";
+constexpr const char* Gozen = "\x8C\xDF\x91\x4F";
+constexpr const char* Gogo = "\x8C\xDF\x8C\xE3";
+constexpr const char* Dangi = "\xB4\xDC\xB1\xE2";
+constexpr const char* Ojeon = "\xBF\xC0\xC0\xFC";
+constexpr const char* Ohu = "\xBF\xC0\xC8\xC4";
 
 void SetLeadBytes(std::initializer_list<std::uint8_t> ranges) {
     auto& fake = fake::Fake();
@@ -35,33 +35,33 @@ void SetLeadBytes(std::initializer_list<std::uint8_t> ranges) {
 void SetEras(std::uint32_t calendar, std::vector<std::string> names,
              std::vector<std::string> offsets) {
     auto& values = fake::Fake().CalendarValues;
-    values[{calendar, CalSEraString}] = std::move(names);
-    values[{calendar, CalIYearOffsetRange}] = std::move(offsets);
+    values[{calendar, platform::CalSEraString}] = std::move(names);
+    values[{calendar, platform::CalIYearOffsetRange}] = std::move(offsets);
 }
 
 void German() {
     fake::Fake().ThreadLocaleId = 0x0407;
     fake::Fake().LocaleItems = TItems{
-        {LocaleSShortDate, "dd.MM.yyyy"}, {LocaleSDate, "."},   {LocaleSTime, ":"},
-        {LocaleSDecimal, ","},            {LocaleS1159, ""},    {LocaleS2359, ""},
-        {LocaleICalendarType, "1"},       {LocaleITime, "1"},   {LocaleITLZero, "1"}};
+        {platform::LocaleSShortDate, "dd.MM.yyyy"}, {platform::LocaleSDate, "."},   {platform::LocaleSTime, ":"},
+        {platform::LocaleSDecimal, ","},            {platform::LocaleS1159, ""},    {platform::LocaleS2359, ""},
+        {platform::LocaleICalendarType, "1"},       {platform::LocaleITime, "1"},   {platform::LocaleITLZero, "1"}};
 }
 
 void UnitedStates() {
     fake::Fake().ThreadLocaleId = 0x0409;
     fake::Fake().LocaleItems = TItems{
-        {LocaleSShortDate, "M/d/yy"}, {LocaleSDate, "/"},      {LocaleSTime, ":"},
-        {LocaleSDecimal, "."},        {LocaleS1159, "AM"},     {LocaleS2359, "PM"},
-        {LocaleICalendarType, "1"},   {LocaleITime, "0"},      {LocaleITLZero, "0"},
-        {LocaleITimeMarkPosn, "0"}};
+        {platform::LocaleSShortDate, "M/d/yy"}, {platform::LocaleSDate, "/"},      {platform::LocaleSTime, ":"},
+        {platform::LocaleSDecimal, "."},        {platform::LocaleS1159, "AM"},     {platform::LocaleS2359, "PM"},
+        {platform::LocaleICalendarType, "1"},   {platform::LocaleITime, "0"},      {platform::LocaleITLZero, "0"},
+        {platform::LocaleITimeMarkPosn, "0"}};
 }
 
 void Finnish() {
     fake::Fake().ThreadLocaleId = 0x040B;
     fake::Fake().LocaleItems = TItems{
-        {LocaleSShortDate, "d.M.yyyy"}, {LocaleSDate, "."},  {LocaleSTime, "."},
-        {LocaleSDecimal, ","},          {LocaleS1159, ""},   {LocaleS2359, ""},
-        {LocaleICalendarType, "1"},     {LocaleITime, "1"},  {LocaleITLZero, "0"}};
+        {platform::LocaleSShortDate, "d.M.yyyy"}, {platform::LocaleSDate, "."},  {platform::LocaleSTime, "."},
+        {platform::LocaleSDecimal, ","},          {platform::LocaleS1159, ""},   {platform::LocaleS2359, ""},
+        {platform::LocaleICalendarType, "1"},     {platform::LocaleITime, "1"},  {platform::LocaleITLZero, "0"}};
 }
 
 void JapaneseEra() {
@@ -70,21 +70,21 @@ void JapaneseEra() {
     fake.DbcsEnabled = true;
     SetLeadBytes({0x81, 0x9F, 0xE0, 0xFC});
     fake.LocaleItems = TItems{
-        {LocaleSShortDate, "gg y/M/d"}, {LocaleSDate, "/"},          {LocaleSTime, ":"},
-        {LocaleSDecimal, "."},          {LocaleS1159, kGozen},       {LocaleS2359, kGogo},
-        {LocaleICalendarType, "3"},     {LocaleIOptionalCalendar, "3"},
-        {LocaleITime, "1"},             {LocaleITLZero, "0"}};
-    SetEras(3, {kReiwa, kHeisei}, {"2019", "1989"});
+        {platform::LocaleSShortDate, "gg y/M/d"}, {platform::LocaleSDate, "/"},          {platform::LocaleSTime, ":"},
+        {platform::LocaleSDecimal, "."},          {platform::LocaleS1159, Gozen},       {platform::LocaleS2359, Gogo},
+        {platform::LocaleICalendarType, "3"},     {platform::LocaleIOptionalCalendar, "3"},
+        {platform::LocaleITime, "1"},             {platform::LocaleITLZero, "0"}};
+    SetEras(3, {Reiwa, Heisei}, {"2019", "1989"});
 }
 
 // A Gregorian picture with day names, which lets words follow the date.
 void JapaneseDayNames() {
     JapaneseEra();
     auto& items = fake::Fake().LocaleItems;
-    items[LocaleSShortDate] = "yyyy/MM/dd ddd";
-    items[LocaleICalendarType] = "1";
-    items[LocaleITime] = "0";
-    items[LocaleITimeMarkPosn] = "1";
+    items[platform::LocaleSShortDate] = "yyyy/MM/dd ddd";
+    items[platform::LocaleICalendarType] = "1";
+    items[platform::LocaleITime] = "0";
+    items[platform::LocaleITimeMarkPosn] = "1";
 }
 
 void KoreanEra() {
@@ -93,11 +93,11 @@ void KoreanEra() {
     fake.DbcsEnabled = true;
     SetLeadBytes({0x81, 0xFE});
     fake.LocaleItems = TItems{
-        {LocaleSShortDate, "gg yyyy-MM-dd"}, {LocaleSDate, "-"},       {LocaleSTime, ":"},
-        {LocaleSDecimal, "."},               {LocaleS1159, kOjeon},    {LocaleS2359, kOhu},
-        {LocaleICalendarType, "5"},          {LocaleIOptionalCalendar, "5"},
-        {LocaleITime, "0"},                  {LocaleITLZero, "0"},     {LocaleITimeMarkPosn, "1"}};
-    SetEras(5, {kDangi}, {"2333"});
+        {platform::LocaleSShortDate, "gg yyyy-MM-dd"}, {platform::LocaleSDate, "-"},       {platform::LocaleSTime, ":"},
+        {platform::LocaleSDecimal, "."},               {platform::LocaleS1159, Ojeon},    {platform::LocaleS2359, Ohu},
+        {platform::LocaleICalendarType, "5"},          {platform::LocaleIOptionalCalendar, "5"},
+        {platform::LocaleITime, "0"},                  {platform::LocaleITLZero, "0"},     {platform::LocaleITimeMarkPosn, "1"}};
+    SetEras(5, {Dangi}, {"2333"});
 }
 
 void NoData() {
@@ -112,41 +112,41 @@ void NoData() {
 // in any combination.
 void FromBytes(std::uint8_t dateSep, std::uint8_t timeSep, std::uint8_t decimalSep,
                std::uint8_t picture, std::uint8_t designators, std::uint8_t flags) {
-    static const std::array<const char*, 16> kPictures = {
+    static const std::array<const char*, 16> Pictures = {
         "dd.MM.yyyy", "M/d/yy",        "d.M.yyyy",         "yyyy-MM-dd",
         "gg y/M/d",   "gg yyyy/MM/dd", "yyyy/MM/dd ddd",   "ggg ee/MM/dd",
         "",           "e",             "g",                "'x'dd.MM",
         "\x81y/M/d",  "YYYY.MM.DD",    "dddd, MMMM d, yyyy", "gggee/MM/dd ddd"};
-    static const std::array<std::string, 16> kDesignators = {
-        "AM", "PM", "", "a.m.", kGozen, kGogo, " ", "\x81", "12", "/", ".", std::string(255, 'a'),
+    static const std::array<std::string, 16> Designators = {
+        "AM", "PM", "", "a.m.", Gozen, Gogo, " ", "\x81", "12", "/", ".", std::string(255, 'a'),
         "Am", "pm", ":", "\x81\x40"};
-    static const std::array<const char*, 8> kOffsets = {"2019", "1989", "0",          "-1",
+    static const std::array<const char*, 8> Offsets = {"2019", "1989", "0",          "-1",
                                                         "x",    "65535", "2147483647", "-2147483648"};
-    static const std::array<std::uint32_t, 8> kLanguages = {0x0409, 0x0411, 0x0412, 0x0404,
+    static const std::array<std::uint32_t, 8> Languages = {0x0409, 0x0411, 0x0412, 0x0404,
                                                            0x0407, 0x040B, 0x0000, 0x0412};
-    static const std::array<const char*, 4> kCalendars = {"1", "3", "4", "5"};
+    static const std::array<const char*, 4> Calendars = {"1", "3", "4", "5"};
 
     auto& fake = fake::Fake();
-    fake.ThreadLocaleId = kLanguages[(flags >> 3) & 7];
+    fake.ThreadLocaleId = Languages[(flags >> 3) & 7];
     fake.DbcsEnabled = (flags & 1) != 0;
     fake.LeadBytesAvailable = (flags & 0x40) == 0;
     // The separators themselves may open two-byte characters.
     SetLeadBytes({0x81, 0x9F, static_cast<std::uint8_t>(0xE0 & dateSep), 0xFC});
-    const char* calendar = kCalendars[(flags >> 1) & 3];
+    const char* calendar = Calendars[(flags >> 1) & 3];
     fake.LocaleItems = TItems{
-        {LocaleSShortDate, kPictures[picture % kPictures.size()]},
-        {LocaleSDate, std::string(1, static_cast<char>(dateSep))},
-        {LocaleSTime, std::string(1, static_cast<char>(timeSep))},
-        {LocaleSDecimal, std::string(1, static_cast<char>(decimalSep))},
-        {LocaleS1159, kDesignators[designators % 16]},
-        {LocaleS2359, kDesignators[designators / 16]},
-        {LocaleICalendarType, calendar},
-        {LocaleIOptionalCalendar, calendar},
-        {LocaleITime, (flags & 0x80) != 0 ? "0" : "1"},
-        {LocaleITLZero, "0"},
-        {LocaleITimeMarkPosn, (picture & 0x80) != 0 ? "1" : "0"}};
-    const std::vector<std::string> names = {kReiwa, kHeisei, kDangi, "", "x"};
-    const std::vector<std::string> offsets = {kOffsets[picture / 16 % 8], "1989", "2333"};
+        {platform::LocaleSShortDate, Pictures[picture % Pictures.size()]},
+        {platform::LocaleSDate, std::string(1, static_cast<char>(dateSep))},
+        {platform::LocaleSTime, std::string(1, static_cast<char>(timeSep))},
+        {platform::LocaleSDecimal, std::string(1, static_cast<char>(decimalSep))},
+        {platform::LocaleS1159, Designators[designators % 16]},
+        {platform::LocaleS2359, Designators[designators / 16]},
+        {platform::LocaleICalendarType, calendar},
+        {platform::LocaleIOptionalCalendar, calendar},
+        {platform::LocaleITime, (flags & 0x80) != 0 ? "0" : "1"},
+        {platform::LocaleITLZero, "0"},
+        {platform::LocaleITimeMarkPosn, (picture & 0x80) != 0 ? "1" : "0"}};
+    const std::vector<std::string> names = {Reiwa, Heisei, Dangi, "", "x"};
+    const std::vector<std::string> offsets = {Offsets[picture / 16 % 8], "1989", "2333"};
     for (const std::uint32_t id : {3u, 4u, 5u}) SetEras(id, names, offsets);
 }
 

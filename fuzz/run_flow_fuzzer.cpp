@@ -20,14 +20,14 @@
 namespace kelpworth::fuzz {
 namespace {
 
-constexpr std::uint64_t kLastStamp = 0x24C85A5ED127A980;  // 31.12.9999 23:59:59
-constexpr std::uint64_t kUnitsPerSecond = 10'000'000;
+constexpr std::uint64_t LastStamp = 0x24C85A5ED127A980;  // 31.12.9999 23:59:59
+constexpr std::uint64_t UnitsPerSecond = 10'000'000;
 
 bool IsLeapYear(unsigned year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
 unsigned DaysInMonth(unsigned year, unsigned month) {
-    static constexpr unsigned kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+    static constexpr unsigned Days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : Days[month - 1];
 }
 
 // Valid clock readings of the years 1601 to 9999, the two ends among them.
@@ -135,8 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace kelpworth::fuzz;
 
     fake::ResetFake();
-    ProcessChannel() = TConsoleChannel{};
-    PendingIoResult() = 0;
+    ResetConsoleChannel();
 
     TFuzzBytes bytes{data, size};
     InstallFakeLocale(bytes);
@@ -175,10 +174,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Require(!helpRequest, "a help request shows the help screen", line);
     Require(ReadStampLine(after, stamp), "one stamp line", output);
-    Require(stamp <= kLastStamp, "the stamp is at most that of 31.12.9999 23:59:59", after);
-    Require(stamp % kUnitsPerSecond == 0, "the stamp counts whole seconds", after);
+    Require(stamp <= LastStamp, "the stamp is at most that of 31.12.9999 23:59:59", after);
+    Require(stamp % UnitsPerSecond == 0, "the stamp counts whole seconds", after);
     if (Contains(lowered, "/c")) {
-        const auto seconds = static_cast<std::int64_t>(stamp / kUnitsPerSecond);
+        const auto seconds = static_cast<std::int64_t>(stamp / UnitsPerSecond);
         const std::int64_t expected = ClockSeconds(clock);
         Require(seconds == expected || seconds == expected - 1,
                 "the stamp of /c is the clock's second", after);

@@ -18,6 +18,9 @@
 namespace kelpworth::fuzz {
 namespace {
 
+// The clock's year, in which a date without a year is read.
+constexpr std::uint16_t ClockYear = 2017;
+
 TLocaleState TakeSettings(TFuzzBytes& bytes) {
     TLocaleState state;
     TLocaleTextSettings& settings = state.Settings;
@@ -26,9 +29,10 @@ TLocaleState TakeSettings(TFuzzBytes& bytes) {
     settings.DecimalSep = static_cast<char>(TakeByte(bytes));
     const std::uint8_t flags = TakeByte(bytes);
     state.Identity.DoubleByteScript = (flags & 1) != 0;
-    static constexpr std::uint32_t kLanguages[4] = {LanguageEnglish, LanguageJapanese,
-                                                    LanguageKorean, LanguageChinese};
-    state.Identity.PrimaryLanguage = kLanguages[(flags >> 1) & 3];
+    static constexpr std::uint32_t Languages[4] = {
+        platform::LanguageEnglish, platform::LanguageJapanese, platform::LanguageKorean,
+        platform::LanguageChinese};
+    state.Identity.PrimaryLanguage = Languages[(flags >> 1) & 3];
     const std::uint8_t low = TakeByte(bytes);
     const std::uint8_t high = TakeByte(bytes);
     for (unsigned byte = low; byte <= high; ++byte) state.LeadByteSet.set(byte);
@@ -36,7 +40,7 @@ TLocaleState TakeSettings(TFuzzBytes& bytes) {
     settings.ShortTimePicture = TakeText(bytes, 8);
     settings.AmText = TakeText(bytes, 8);
     settings.PmText = TakeText(bytes, 8);
-    const std::size_t eras = TakeByte(bytes) % (EraSlots + 1);
+    const std::size_t eras = TakeByte(bytes) % (platform::EraSlots + 1);
     state.EraYearOffsetTable.fill(-1);
     for (std::size_t slot = 0; slot < eras; ++slot) {
         state.EraNameTable[slot] = TakeText(bytes, 6);
@@ -149,7 +153,8 @@ void ReferenceMode(std::string_view raw) {
     state.Settings.ShortTimePicture = "hh:mm";
 
     const std::string date = Mapped(raw, '.');
-    Require(AcceptDateText(date, state) == ExpectedDateAnswer(date), "date answer", date);
+    Require(AcceptDateText(date, state, ClockYear) == ExpectedDateAnswer(date), "date answer",
+            date);
     const std::string time = Mapped(raw, ':');
     Require(AcceptTimeText(time, state) == ExpectedTimeAnswer(time), "time answer", time);
 }
@@ -168,13 +173,13 @@ void RandomMode(TFuzzBytes& bytes) {
 
     double value = 0;
     TScanState date{text, 1};
-    const bool dateOk = ScanDateText(date, value, state);
+    const bool dateOk = ScanDateText(date, value, state, ClockYear);
     CheckPosition(date, "the date scan stays within the text and one past it");
     TScanState time{text, 1};
     const bool timeOk = ScanTimeText(time, value, state);
     CheckPosition(time, "the time scan stays within the text and one past it");
 
-    const bool dateAccepted = AcceptDateText(text, state);
+    const bool dateAccepted = AcceptDateText(text, state, ClockYear);
     const bool timeAccepted = AcceptTimeText(text, state);
     const auto pastEnd = [&](const TScanState& scan) {
         return static_cast<std::size_t>(scan.Position) > text.size();

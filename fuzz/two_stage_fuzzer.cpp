@@ -11,7 +11,7 @@
 #include <string>
 
 #include "fuzz_bytes.h"
-#include "stamp/extended_arithmetic.h"
+#include "common/extended_arithmetic.h"
 #include "stamp/calendar.h"
 #include "stamp/two_stage.h"
 

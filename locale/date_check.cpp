@@ -35,7 +35,7 @@ void SkipTrailingWords(TScanState& scan, const TLocaleState& state) {
 }  // namespace
 
 std::int32_t EraOffsetForName(std::string_view name, const TLocaleState& state) {
-    for (std::size_t slot = 0; slot < EraSlots; ++slot) {
+    for (std::size_t slot = 0; slot < platform::EraSlots; ++slot) {
         const std::string& eraName = state.EraNameTable[slot];
         if (eraName.empty()) return 0;
         if (LocaleFindText(eraName, name, state)) return state.EraYearOffsetTable[slot];
@@ -44,11 +44,11 @@ std::int32_t EraOffsetForName(std::string_view name, const TLocaleState& state) 
 }
 
 std::uint16_t EraYearToYear(std::uint16_t year, std::int32_t& eraOffset,
-                            const TLocaleState& state) {
+                            const TLocaleState& state, std::uint16_t thisYear) {
     std::int64_t fullYear = year;
     std::int64_t offset = eraOffset;
-    if (state.Identity.PrimaryLanguage == LanguageKorean) {
-        if (fullYear <= 99) fullYear += ((ThisYear() + std::llabs(offset)) / 100) * 100;
+    if (state.Identity.PrimaryLanguage == platform::LanguageKorean) {
+        if (fullYear <= 99) fullYear += ((thisYear + std::llabs(offset)) / 100) * 100;
         if (offset > 0) offset = -offset;
     } else {
         offset -= 1;
@@ -57,7 +57,8 @@ std::uint16_t EraYearToYear(std::uint16_t year, std::int32_t& eraOffset,
     return static_cast<std::uint16_t>(fullYear + offset);
 }
 
-bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state) {
+bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state,
+                  std::uint16_t thisYear) {
     const TLocaleTextSettings& settings = state.Settings;
     const std::string& picture = settings.ShortDatePicture;
     const TDateFieldOrder order = DateFieldOrderOf(picture);
@@ -95,13 +96,13 @@ bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state) {
             year = c;
         }
         if (eraOffset > 0) {
-            year.Value = EraYearToYear(year.Value, eraOffset, state);
+            year.Value = EraYearToYear(year.Value, eraOffset, state, thisYear);
         } else if (year.Count == 1 || year.Count == 2) {
             // No century window: a short year never becomes a full one.
             return false;
         }
     } else {
-        year.Value = ThisYear();
+        year.Value = thisYear;
         // Without a year, a year-first order reads month and day.
         month = order == TDateFieldOrder::DayFirst ? b.Value : a.Value;
         day = order == TDateFieldOrder::DayFirst ? a.Value : b.Value;
@@ -116,10 +117,11 @@ bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state) {
     return MakeDateValue(year.Value, month, day, value);
 }
 
-bool AcceptDateText(const std::string& text, const TLocaleState& state) {
+bool AcceptDateText(const std::string& text, const TLocaleState& state,
+                    std::uint16_t thisYear) {
     TScanState scan{text, 1};
     double value = 0;
-    const bool ok = ScanDateText(scan, value, state);
+    const bool ok = ScanDateText(scan, value, state, thisYear);
     return ok || PastTextEnd(scan);
 }
 

@@ -7,8 +7,8 @@ namespace kelpworth {
 namespace {
 
 bool UsesEraLetters(std::uint32_t language) {
-    return language == LanguageChinese || language == LanguageJapanese ||
-           language == LanguageKorean;
+    return language == platform::LanguageChinese || language == platform::LanguageJapanese ||
+           language == platform::LanguageKorean;
 }
 
 bool StartsWithNoCase(std::string_view rest, std::string_view pattern) {
@@ -56,16 +56,17 @@ std::string AdaptDatePictureFor(std::string_view picture, std::int32_t calendarT
 
 std::string AdaptDatePicture(std::string_view picture, const TLocaleState& state) {
     const std::int32_t calendar =
-        ReadLocaleNumber(platform::ThreadLocale(), LocaleICalendarType, "1", 1);
+        ReadLocaleNumber(platform::ThreadLocale(), platform::LocaleICalendarType, "1", 1);
     return AdaptDatePictureFor(picture, calendar, state);
 }
 
 std::string ComposeShortTimePicture(platform::LocaleId locale) {
-    const std::string hour = ReadLocaleNumber(locale, LocaleITLZero, "0", 0) == 0 ? "h" : "hh";
+    const bool leadingZero = ReadLocaleNumber(locale, platform::LocaleITLZero, "0", 0) != 0;
+    const std::string hour = leadingZero ? "hh" : "h";
     std::string prefix;
     std::string suffix;
-    if (ReadLocaleNumber(locale, LocaleITime, "0", 0) == 0) {
-        if (ReadLocaleNumber(locale, LocaleITimeMarkPosn, "0", 0) == 0) {
+    if (ReadLocaleNumber(locale, platform::LocaleITime, "0", 0) == 0) {
+        if (ReadLocaleNumber(locale, platform::LocaleITimeMarkPosn, "0", 0) == 0) {
             suffix = " AMPM";
         } else {
             prefix = "AMPM ";

@@ -5,8 +5,6 @@
 namespace kelpworth {
 namespace {
 
-constexpr int CompareEqual = 2;
-
 int UpperAscii(unsigned char byte) {
     return (byte >= 'a' && byte <= 'z') ? byte - ('a' - 'A') : byte;
 }
@@ -22,7 +20,7 @@ int LengthOf(std::string_view text) { return static_cast<int>(text.size()); }
 int LocaleCompareNoCase(std::string_view a, std::string_view b) {
     return platform::CompareLocaleText(platform::LocaleUserDefault, platform::NormIgnoreCase,
                                        a.data(), LengthOf(a), b.data(), LengthOf(b)) -
-           CompareEqual;
+           platform::CompareEqual;
 }
 
 int LimitedCompareNoCase(std::string_view a, std::string_view b, std::size_t n) {
@@ -59,7 +57,7 @@ std::optional<std::size_t> LocaleFindText(std::string_view text, std::string_vie
         if (kind != TByteKind::Trail &&
             platform::CompareLocaleText(platform::LocaleUserDefault, 0, text.data() + at,
                                         LengthOf(sought), sought.data(),
-                                        LengthOf(sought)) == CompareEqual) {
+                                        LengthOf(sought)) == platform::CompareEqual) {
             return at;
         }
         from = at + (kind == TByteKind::Lead ? 2 : 1);

@@ -9,7 +9,6 @@ namespace {
 
 constexpr int TextItemBufferSize = 256;
 constexpr int CharItemBufferSize = 2;
-constexpr std::size_t LeadByteFieldSize = 12;
 
 bool StoreEraName(const char* value, void* context) {
     auto& names = static_cast<TLocaleState*>(context)->EraNameTable;
@@ -67,9 +66,9 @@ void LoadLocaleIdentity(TLocaleState& state) {
     if (!state.Identity.DoubleByteScript) return;
 
     // Without the code page's ranges the set stays empty.
-    std::uint8_t ranges[LeadByteFieldSize] = {};
+    std::uint8_t ranges[platform::LeadByteFieldSize] = {};
     if (!platform::AnsiLeadByteRanges(ranges)) return;
-    for (std::size_t at = 0; at < LeadByteFieldSize; at += 2) {
+    for (std::size_t at = 0; at < platform::LeadByteFieldSize; at += 2) {
         const unsigned low = ranges[at];
         const unsigned high = ranges[at + 1];
         if (low == 0 && high == 0) break;
@@ -79,14 +78,16 @@ void LoadLocaleIdentity(TLocaleState& state) {
 
 void LoadEraTables(TLocaleState& state) {
     const platform::LocaleId locale = platform::ThreadLocale();
-    const std::int32_t calendar = ReadLocaleNumber(locale, LocaleIOptionalCalendar, "1", 1);
+    const std::int32_t calendar =
+        ReadLocaleNumber(locale, platform::LocaleIOptionalCalendar, "1", 1);
     if (!IsEraCalendar(calendar)) return;
 
     const auto calendarId = static_cast<std::uint32_t>(calendar);
-    platform::EnumCalendarValues(StoreEraName, &state, locale, calendarId, CalSEraString);
+    platform::EnumCalendarValues(StoreEraName, &state, locale, calendarId,
+                                 platform::CalSEraString);
     state.EraYearOffsetTable.fill(-1);
     platform::EnumCalendarValues(StoreEraYearOffset, &state, locale, calendarId,
-                                 CalIYearOffsetRange);
+                                 platform::CalIYearOffsetRange);
 }
 
 }  // namespace kelpworth

@@ -13,13 +13,13 @@ TLocaleState LoadLocaleTextSettings() {
 
     const platform::LocaleId locale = platform::ThreadLocale();
     TLocaleTextSettings& settings = state.Settings;
-    settings.DecimalSep = ReadLocaleChar(locale, LocaleSDecimal, '.');
-    settings.DateSep = ReadLocaleChar(locale, LocaleSDate, '/');
+    settings.DecimalSep = ReadLocaleChar(locale, platform::LocaleSDecimal, '.');
+    settings.DateSep = ReadLocaleChar(locale, platform::LocaleSDate, '/');
     settings.ShortDatePicture =
-        AdaptDatePicture(ReadLocaleText(locale, LocaleSShortDate, "m/d/yy"), state);
-    settings.TimeSep = ReadLocaleChar(locale, LocaleSTime, ':');
-    settings.AmText = ReadLocaleText(locale, LocaleS1159, "am");
-    settings.PmText = ReadLocaleText(locale, LocaleS2359, "pm");
+        AdaptDatePicture(ReadLocaleText(locale, platform::LocaleSShortDate, "m/d/yy"), state);
+    settings.TimeSep = ReadLocaleChar(locale, platform::LocaleSTime, ':');
+    settings.AmText = ReadLocaleText(locale, platform::LocaleS1159, "am");
+    settings.PmText = ReadLocaleText(locale, platform::LocaleS2359, "pm");
     settings.ShortTimePicture = ComposeShortTimePicture(locale);
     return state;
 }

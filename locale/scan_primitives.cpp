@@ -3,7 +3,6 @@
 #include <cstddef>
 
 #include "locale/locale_compare.h"
-#include "platform/platform.h"
 #include "stamp/calendar.h"
 
 namespace kelpworth {
@@ -82,8 +81,6 @@ TDateFieldOrder DateFieldOrderOf(std::string_view picture) {
     }
     return TDateFieldOrder::MonthFirst;
 }
-
-std::uint16_t ThisYear() { return platform::ReadLocalTime().Year; }
 
 bool MakeDateValue(std::uint16_t year, std::uint16_t month, std::uint16_t day, double& value) {
     value = DayNumber(year, month, day);

@@ -50,9 +50,6 @@ enum class TDateFieldOrder { MonthFirst, DayFirst, YearFirst };
 // when there is none.
 TDateFieldOrder DateFieldOrderOf(std::string_view picture);
 
-// The year of the local clock.
-std::uint16_t ThisYear();
-
 // The day number of the fields; succeeds only for calendar dates after
 // 1899-12-30.
 bool MakeDateValue(std::uint16_t year, std::uint16_t month, std::uint16_t day, double& value);

@@ -10,7 +10,8 @@ namespace kelpworth {
 
 // Reads an hour, optional minute, second and millisecond fields and a
 // morning or afternoon designator before or after them, and builds a time
-// value. Leaves the position where it stopped.
+// value. Leaves the position where it stopped. The check needs only the
+// answer; the value shows tests which fields were read.
 bool ScanTimeText(TScanState& scan, double& value, const TLocaleState& state);
 
 // Accepted when the scan succeeded or read the whole text.

@@ -5,6 +5,7 @@
 // other implementations answer the same question with the same meaning.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -46,6 +47,11 @@ std::uint32_t LastErrorCode();
 // CharToOemBuffA in place; always keeps the length.
 void ConvertAnsiToOem(char* bytes, std::uint32_t count);
 
+// Text attributes: bright green (FOREGROUND_GREEN | FOREGROUND_INTENSITY)
+// and grey (FOREGROUND_RED | FOREGROUND_GREEN | FOREGROUND_BLUE) on black.
+inline constexpr std::uint16_t BannerAttribute = 10;
+inline constexpr std::uint16_t NormalAttribute = 7;
+
 // SetConsoleTextAttribute; a handle that is no console ignores it.
 void SetTextAttribute(Handle output, std::uint16_t attribute);
 
@@ -75,6 +81,9 @@ using WindowHandle = std::intptr_t;  // 0: none
 
 // FindWindowA(no class, title).
 WindowHandle FindTopWindow(const std::string& title);
+
+// MB_OK: one OK button, no icon.
+inline constexpr std::uint32_t MessageStylePlain = 0;
 
 // MessageBoxA(owner, text, caption, style); blocks until closed. Where the
 // platform has no dialogs the text goes to standard error, one line feed
@@ -116,13 +125,48 @@ int TextLength(const char* text);
 
 // --------------------------------------------------------- locale service
 
+// Primary language numbers (the low 10 bits of a language identifier)
+// that change how a date is read.
+inline constexpr std::uint32_t LanguageChinese = 0x04;
+inline constexpr std::uint32_t LanguageEnglish = 0x09;
+inline constexpr std::uint32_t LanguageJapanese = 0x11;
+inline constexpr std::uint32_t LanguageKorean = 0x12;
+
 // GetThreadLocale; 0 is possible.
 LocaleId ThreadLocale();
+
+// The locale items read (LOCALE_SDECIMAL and its family).
+inline constexpr std::uint32_t LocaleSDecimal = 0x0E;
+inline constexpr std::uint32_t LocaleSDate = 0x1D;
+inline constexpr std::uint32_t LocaleSTime = 0x1E;
+inline constexpr std::uint32_t LocaleSShortDate = 0x1F;
+inline constexpr std::uint32_t LocaleITime = 0x23;
+inline constexpr std::uint32_t LocaleITLZero = 0x25;
+inline constexpr std::uint32_t LocaleS1159 = 0x28;
+inline constexpr std::uint32_t LocaleS2359 = 0x29;
+inline constexpr std::uint32_t LocaleITimeMarkPosn = 0x1005;
+inline constexpr std::uint32_t LocaleICalendarType = 0x1009;
+inline constexpr std::uint32_t LocaleIOptionalCalendar = 0x100B;
 
 // GetLocaleInfoA: copies the item and a terminating NUL into `buffer` and
 // returns the count including the NUL; 0 when the item is missing or does
 // not fit in `size` bytes. An empty item returns 1.
 int ReadLocaleItem(LocaleId locale, std::uint32_t item, char* buffer, int size);
+
+// Calendar identifiers: the Gregorian calendar, and the Japanese emperor
+// era, Taiwan and Korean Tangun era calendars.
+inline constexpr std::uint32_t CalendarGregorian = 1;
+inline constexpr std::uint32_t CalendarJapaneseEra = 3;
+inline constexpr std::uint32_t CalendarTaiwan = 4;
+inline constexpr std::uint32_t CalendarKoreanTangun = 5;
+
+// Kinds of calendar values: era year offsets (CAL_IYEAROFFSETRANGE) and
+// era names (CAL_SERASTRING).
+inline constexpr std::uint32_t CalIYearOffsetRange = 3;
+inline constexpr std::uint32_t CalSEraString = 4;
+
+// The most eras a calendar keeps; the enumeration stops there.
+inline constexpr std::size_t EraSlots = 7;
 
 // EnumCalendarInfoA: calls `callback` once per value (NUL-terminated)
 // until it returns false or the values run out.
@@ -131,14 +175,21 @@ void EnumCalendarValues(CalendarValueCallback callback, void* context,
                         LocaleId locale, std::uint32_t calendar,
                         std::uint32_t kind);
 
-// CompareStringA: 1 less, 2 equal, 3 greater, 0 on failure.
+// CompareStringA's results, and its flag for comparing without case.
+inline constexpr int CompareFailed = 0;
+inline constexpr int CompareLess = 1;
+inline constexpr int CompareEqual = 2;
+inline constexpr int CompareGreater = 3;
 inline constexpr std::uint32_t NormIgnoreCase = 1;
+
+// CompareStringA.
 int CompareLocaleText(LocaleId locale, std::uint32_t flags, const char* a,
                       int lengthA, const char* b, int lengthB);
 
 // GetCPInfo(CP_ACP).LeadByte: up to six (low, high) pairs ended by a pair
 // of zero bytes. False when the information cannot be obtained.
-bool AnsiLeadByteRanges(std::uint8_t (&leadBytes)[12]);
+inline constexpr std::size_t LeadByteFieldSize = 12;
+bool AnsiLeadByteRanges(std::uint8_t (&leadBytes)[LeadByteFieldSize]);
 
 // GetSystemMetrics.
 inline constexpr int MetricDbcsEnabled = 42;

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "kelpworth/stamp.h"
+
 namespace kelpworth {
 
 // The date-time value of 1601-01-01 00:00.
@@ -39,9 +41,7 @@ double SecondSpan(double now, double then);
 // gives the smallest 64-bit integer, as the hardware conversion does.
 std::int64_t WholeSecondsBetween(double now, double then);
 
-// Whole seconds from the stamp origin times 10,000,000.
-std::uint64_t StampOfFields(std::uint16_t year, std::uint16_t month, std::uint16_t day,
-                            std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
-                            std::uint16_t millisecond);
+// StampOfFields (kelpworth/stamp.h) is the whole seconds between the
+// date-time value of the fields and the stamp origin, times 10,000,000.
 
 }  // namespace kelpworth

@@ -6,8 +6,6 @@
 namespace kelpworth {
 namespace {
 
-constexpr std::uint32_t kPlainMessageStyle = 0;  // one OK button, no icon
-
 std::string QuotedLine(std::string_view name, std::string_view value) {
     std::string line = "'";
     line += name;
@@ -44,7 +42,7 @@ void ShowDetails(std::string_view title, const TDateTimeRecord& used, const TSta
                  std::string_view stampText) {
     const platform::WindowHandle owner = platform::FindTopWindow(std::string(title));
     platform::ShowMessageDialog(owner, DetailsText(used, fields, stampText), "",
-                                kPlainMessageStyle);
+                                platform::MessageStylePlain);
 }
 
 }  // namespace kelpworth

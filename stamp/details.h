@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/request.h"
+#include "stamp/request.h"
 #include "stamp/stamp_fields.h"
 
 namespace kelpworth {

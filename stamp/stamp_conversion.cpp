@@ -14,7 +14,7 @@ namespace {
 // are all a real clock needs. The bound only guards against a clock that
 // could render a failing text; the conversion then goes on with the fields
 // as read.
-constexpr int kMaxRetries = 4;
+constexpr int MaxRetries = 4;
 
 struct TDigitGroup {
     std::uint16_t Value = 0;  // low 16 bits of the number read
@@ -88,7 +88,7 @@ bool SplitTimeText(std::string_view text, TStampFields& fields) {
 TConversionResult ComputeStamp(TDateTimeRecord record) {
     TStampFields fields;
     for (int retries = 0;; ++retries) {
-        const bool mayRetry = retries < kMaxRetries;
+        const bool mayRetry = retries < MaxRetries;
         fields = TStampFields{};
         if (record.DateStr.empty() && mayRetry) {
             record.DateStr = CurrentDateText();
@@ -119,12 +119,9 @@ TConversionResult ComputeStamp(TDateTimeRecord record) {
     return result;
 }
 
-void ConvertRequest(const TDateTimeRecord& record, bool details, std::string_view title,
-                    TStampHalves& halves) {
+void ConvertRequest(const TDateTimeRecord& record, bool details, std::string_view title) {
     const TConversionResult result = ComputeStamp(record);
-    halves.High = result.StampText.substr(0, 10);
-    halves.Low = result.StampText.substr(11, 10);
-    WriteLine(halves.High + "-" + halves.Low);
+    WriteLine(result.StampText);
     if (details) ShowDetails(title, result.Used, result.Fields, result.StampText);
 }
 

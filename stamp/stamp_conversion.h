@@ -6,16 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/request.h"
+#include "stamp/request.h"
 #include "stamp/stamp_fields.h"
 
 namespace kelpworth {
-
-// "0x" and eight uppercase hexadecimal digits each.
-struct TStampHalves {
-    std::string High;
-    std::string Low;
-};
 
 // Splits a date text into day, month and year; false when a group fails
 // its check (day 1..31, month 1..12, a year of exactly four digits).
@@ -36,9 +30,8 @@ struct TConversionResult {
 // computes the stamp. Nothing is written.
 TConversionResult ComputeStamp(TDateTimeRecord record);
 
-// The whole conversion: compute, fill `halves`, write the stamp line, and
-// show the details when asked to. `title` is the program's window title.
-void ConvertRequest(const TDateTimeRecord& record, bool details, std::string_view title,
-                    TStampHalves& halves);
+// The whole conversion: compute, write the stamp line, and show the
+// details when asked to. `title` is the program's window title.
+void ConvertRequest(const TDateTimeRecord& record, bool details, std::string_view title);
 
 }  // namespace kelpworth

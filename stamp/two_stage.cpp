@@ -15,10 +15,10 @@
 namespace kelpworth {
 namespace {
 
-constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << 52) - 1;
-constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
-constexpr std::int32_t kSmallestScale = -1074;  // 2^-1074 is the smallest subnormal
-constexpr std::int32_t kLargestScale = 971;     // 2^971 is the unit of the largest binade
+constexpr std::uint64_t FractionMask = (std::uint64_t{1} << 52) - 1;
+using two_stage::TopBit;
+constexpr std::int32_t SmallestScale = -1074;  // 2^-1074 is the smallest subnormal
+constexpr std::int32_t LargestScale = 971;     // 2^971 is the unit of the largest binade
 
 // An unsigned 128-bit number.
 struct TWide {
@@ -73,12 +73,12 @@ TBinary Unpack(double value) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const auto field = static_cast<std::int32_t>((bits >> 52) & 0x7FF);
     TBinary x;
-    x.Negative = (bits & kSignBit) != 0;
+    x.Negative = (bits & TopBit) != 0;
     if (field == 0) {  // zero or subnormal
-        x.Significand = bits & kFractionMask;
-        x.Exponent = kSmallestScale;
+        x.Significand = bits & FractionMask;
+        x.Exponent = SmallestScale;
     } else {
-        x.Significand = (bits & kFractionMask) | (kFractionMask + 1);
+        x.Significand = (bits & FractionMask) | (FractionMask + 1);
         x.Exponent = field - 1075;
     }
     return x;
@@ -99,7 +99,7 @@ TBinary Normalized(TBinary x) {
 double RoundToBinary64(bool negative, std::uint64_t kept, std::int32_t exponent) {
     // Bits to drop: 11 for a normal result, more below 2^-1022 where the
     // grid is 2^-1074.
-    const std::int32_t drop = std::max(11, kSmallestScale - exponent);
+    const std::int32_t drop = std::max(11, SmallestScale - exponent);
     std::uint64_t rounded = 0;
     if (drop < 64) {
         const std::uint64_t half = std::uint64_t{1} << (drop - 1);
@@ -108,20 +108,20 @@ double RoundToBinary64(bool negative, std::uint64_t kept, std::int32_t exponent)
         if (rest > half || (rest == half && (rounded & 1) != 0)) ++rounded;
     } else if (drop == 64) {
         // The value lies in [2^-1075, 2^-1074): exactly half goes to the even 0.
-        rounded = kept > kSignBit ? 1 : 0;
+        rounded = kept > TopBit ? 1 : 0;
     }  // A larger drop leaves less than half of 2^-1074: zero.
 
     // The result is rounded * 2^scale, rounded <= 2^53 and scale >= -1074.
     const std::int32_t scale = exponent + drop;
-    const std::uint64_t sign = negative ? kSignBit : 0;
-    if (scale > kLargestScale) {
+    const std::uint64_t sign = negative ? TopBit : 0;
+    if (scale > LargestScale) {
         return std::bit_cast<double>(sign | 0x7FF0000000000000);
     }
     // Adding the significand with its leading bit onto the shifted scale
     // builds the exponent field: a leading bit 2^52 lifts a subnormal's
     // field 0 to 1, a carry to 2^53 lifts it once more, and a carry out of
     // the largest binade gives the pattern of infinity.
-    const auto field = static_cast<std::uint64_t>(scale - kSmallestScale);
+    const auto field = static_cast<std::uint64_t>(scale - SmallestScale);
     return std::bit_cast<double>(sign | ((field << 52) + rounded));
 }
 
@@ -136,12 +136,12 @@ double RoundTwice(const TExact& x) {
     std::int32_t exponent = x.Exponent + length - 64;
 
     std::uint64_t kept = top.High;
-    const bool roundBit = (top.Low & kSignBit) != 0;
+    const bool roundBit = (top.Low & TopBit) != 0;
     const bool belowRoundBit = (top.Low << 1) != 0 || x.Sticky;
     if (roundBit && (belowRoundBit || (kept & 1) != 0)) {
         ++kept;
         if (kept == 0) {  // all ones rounded up to 2^64
-            kept = kSignBit;
+            kept = TopBit;
             ++exponent;
         }
     }

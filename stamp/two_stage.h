@@ -30,12 +30,15 @@ namespace two_stage {
 // The shortcut needs binary64 operations that round once, to nearest, with
 // no wider format in between: true of SSE2, ARM and other current units,
 // not of the x87 itself.
-inline constexpr bool kOneRoundingHardware =
+inline constexpr bool OneRoundingHardware =
     std::numeric_limits<double>::is_iec559 && FLT_EVAL_METHOD == 0;
 
-inline constexpr std::uint64_t kField = std::uint64_t{0x7FF} << 52;
+// The exponent field of a binary64 number.
+inline constexpr std::uint64_t ExponentField = std::uint64_t{0x7FF} << 52;
 
-inline constexpr std::uint64_t kSign = std::uint64_t{1} << 63;
+// The top bit of a 64-bit word: the sign of a binary64 number, and the
+// halfway point of the bits a rounding cuts off.
+inline constexpr std::uint64_t TopBit = std::uint64_t{1} << 63;
 
 // The largest error that keeps two stages equal to one rounding of a
 // result lies just below unit * 2047/4096: half a binary64 unit less half
@@ -48,14 +51,14 @@ inline constexpr std::uint64_t kSign = std::uint64_t{1} << 63;
 // as to an even neighbour 2^1024), and an infinite or NaN result comes
 // with a NaN error.
 inline double HalfwayMargin(double rounded) {
-    const std::uint64_t below = (std::bit_cast<std::uint64_t>(rounded) & ~kSign) - 1;
-    return std::bit_cast<double>((below & kField) - (std::uint64_t{54} << 52) +
+    const std::uint64_t below = (std::bit_cast<std::uint64_t>(rounded) & ~TopBit) - 1;
+    return std::bit_cast<double>((below & ExponentField) - (std::uint64_t{54} << 52) +
                                  (std::uint64_t{0x3FF} << 42));
 }
 
 // Half a binary64 unit of a normal result, the error of an exact tie.
 inline double HalfUnit(double rounded) {
-    const std::uint64_t field = std::bit_cast<std::uint64_t>(rounded) & kField;
+    const std::uint64_t field = std::bit_cast<std::uint64_t>(rounded) & ExponentField;
     return std::bit_cast<double>(field - (std::uint64_t{53} << 52));
 }
 
@@ -69,7 +72,7 @@ inline std::int32_t SignificantBits(std::uint32_t x) {
 inline double TwoStageDivide(std::uint32_t numerator, std::uint32_t denominator) {
     using namespace two_stage;
     // (A zero numerator passes too: its quotient and remainder are 0.)
-    if (kOneRoundingHardware && denominator != 0 && SignificantBits(denominator) <= 26) {
+    if (OneRoundingHardware && denominator != 0 && SignificantBits(denominator) <= 26) {
         const double n = numerator;
         const double d = denominator;
         const double quotient = n / d;
@@ -78,8 +81,8 @@ inline double TwoStageDivide(std::uint32_t numerator, std::uint32_t denominator)
         // products with a divisor of at most 26 significant bits are exact,
         // and each difference is a multiple of the quotient's unit small
         // enough to be a binary64 number. The error is remainder / d.
-        constexpr std::uint64_t kLowBits = (std::uint64_t{1} << 27) - 1;
-        const double high = std::bit_cast<double>(std::bit_cast<std::uint64_t>(quotient) & ~kLowBits);
+        constexpr std::uint64_t LowBits = (std::uint64_t{1} << 27) - 1;
+        const double high = std::bit_cast<double>(std::bit_cast<std::uint64_t>(quotient) & ~LowBits);
         const double low = quotient - high;
         const double remainder = (n - high * d) - low * d;
         if (std::fabs(remainder) < HalfwayMargin(quotient) * d) return quotient;
@@ -89,7 +92,7 @@ inline double TwoStageDivide(std::uint32_t numerator, std::uint32_t denominator)
 
 inline double TwoStageAdd(double a, double b) {
     using namespace two_stage;
-    if (kOneRoundingHardware) {
+    if (OneRoundingHardware) {
         const double sum = a + b;
         // The exact error of the sum (Knuth's two-sum, no branch).
         const double bPart = sum - a;
@@ -109,7 +112,7 @@ inline double TwoStageAdd(double a, double b) {
 // operations (Dekker's fast two-sum) instead of five.
 inline double TwoStageAddSmaller(double a, double b) {
     using namespace two_stage;
-    if (kOneRoundingHardware) {
+    if (OneRoundingHardware) {
         const double sum = a + b;
         const double error = std::fabs(b - (sum - a));
         if (error < HalfwayMargin(sum)) return sum;
@@ -129,7 +132,7 @@ inline double TwoStageMultiply(double a, std::uint32_t factor) {
     // at most 64 and the first stage keeps it: one rounding is all there
     // is (86400 = 675 * 2^7 is such a factor). That holds for subnormal,
     // overflowing, zero, infinite and NaN products alike.
-    if (kOneRoundingHardware && factor != 0 && SignificantBits(factor) <= 11) {
+    if (OneRoundingHardware && factor != 0 && SignificantBits(factor) <= 11) {
         return a * static_cast<double>(factor);
     }
     return ExactTwoStageMultiply(a, factor);

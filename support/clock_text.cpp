@@ -4,21 +4,21 @@ namespace kelpworth {
 namespace {
 
 // Room for 260 characters and the terminating byte 0.
-constexpr int kRenderBufferSize = 261;
+constexpr int RenderBufferSize = 261;
 
 }  // namespace
 
 std::string DateText(const platform::TSystemTime& clock, const char* picture) {
-    char buffer[kRenderBufferSize] = {};
+    char buffer[RenderBufferSize] = {};
     platform::RenderDate(platform::LocaleUserDefault, 0, clock, picture, buffer,
-                         kRenderBufferSize);
+                         RenderBufferSize);
     return std::string(buffer, static_cast<std::size_t>(platform::TextLength(buffer)));
 }
 
 std::string TimeText(const platform::TSystemTime& clock, const char* picture) {
-    char buffer[kRenderBufferSize] = {};
+    char buffer[RenderBufferSize] = {};
     platform::RenderTime(platform::LocaleUserDefault, platform::TimeForce24HourFormat, clock,
-                         picture, buffer, kRenderBufferSize);
+                         picture, buffer, RenderBufferSize);
     return std::string(buffer, static_cast<std::size_t>(platform::TextLength(buffer)));
 }
 
@@ -29,5 +29,7 @@ std::string CurrentDateText(const char* picture) {
 std::string CurrentTimeText(const char* picture) {
     return TimeText(platform::ReadLocalTime(), picture);
 }
+
+std::uint16_t ThisYear() { return platform::ReadLocalTime().Year; }
 
 }  // namespace kelpworth

@@ -1,6 +1,7 @@
 // The local clock rendered with a picture: "dd.MM.yyyy", "HH:mm:ss", "HH".
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/platform.h"
@@ -17,5 +18,8 @@ std::string TimeText(const platform::TSystemTime& clock, const char* picture);
 // Each call reads the clock anew.
 std::string CurrentDateText(const char* picture = DatePicture);
 std::string CurrentTimeText(const char* picture = TimePicture);
+
+// The year of the local clock.
+std::uint16_t ThisYear();
 
 }  // namespace kelpworth

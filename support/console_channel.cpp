@@ -45,10 +45,14 @@ void RunTimeErrorStop(std::uint32_t errorCode, std::uint32_t location) {
     platform::EndProcess(errorCode & 0xFFu);
 }
 
-void AttachConsoleChannel() {
-    TConsoleChannel& channel = ProcessChannel();
-    channel = TConsoleChannel{};
+void ResetConsoleChannel() {
+    ProcessChannel() = TConsoleChannel{};
     PendingIoResult() = 0;
+}
+
+void AttachConsoleChannel() {
+    ResetConsoleChannel();
+    TConsoleChannel& channel = ProcessChannel();
 
     channel.Handle = platform::StandardHandle(platform::StandardStream::Output);
     if (channel.Handle == platform::InvalidHandle) {
@@ -126,7 +130,7 @@ platform::Handle LookUpStandardHandle(platform::StandardStream which) {
     return platform::StandardHandle(which);
 }
 
-void SetConsoleTextAttribute(platform::Handle output, std::uint16_t attribute) {
+void SetOutputTextAttribute(platform::Handle output, std::uint16_t attribute) {
     platform::SetTextAttribute(output, attribute);
 }
 

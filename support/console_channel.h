@@ -41,6 +41,11 @@ struct TConsoleChannel {
 TConsoleChannel& ProcessChannel();
 std::uint32_t& PendingIoResult();
 
+// Both back to their state before start-up: the channel closed, without
+// routines, and no pending result. Attaching starts from here; tests call
+// it before each run of the process's code.
+void ResetConsoleChannel();
+
 // Opens the process channel on standard output; stops the process when
 // standard output cannot be used.
 void AttachConsoleChannel();
@@ -70,7 +75,7 @@ void CloseConsoleChannel();
 std::string RunTimeErrorMessage(std::uint32_t errorCode, std::uint32_t location);
 
 platform::Handle LookUpStandardHandle(platform::StandardStream which);
-void SetConsoleTextAttribute(platform::Handle output, std::uint16_t attribute);
+void SetOutputTextAttribute(platform::Handle output, std::uint16_t attribute);
 
 // Waits for a key-down event; other events are passed over. Ends at once
 // when the platform can deliver no event at all.

@@ -22,11 +22,11 @@ std::string DecimalText(std::int32_t value) {
 
 std::string HexText(std::uint64_t value, std::int32_t minimumWidth) {
     if (minimumWidth > 32 || minimumWidth < 0) minimumWidth = 0;
-    static constexpr char kDigits[] = "0123456789ABCDEF";
+    static constexpr char Digits[] = "0123456789ABCDEF";
     char reversed[32];
     std::size_t count = 0;
     do {
-        reversed[count++] = kDigits[value % 16u];
+        reversed[count++] = Digits[value % 16u];
         value /= 16u;
     } while (value != 0);
 

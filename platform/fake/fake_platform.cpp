@@ -20,9 +20,8 @@ namespace kelpworth::platform {
 using fake::Fake;
 
 namespace {
-constexpr Handle kOutput = 1;
-constexpr Handle kInput = 0;
-std::uint32_t gLastError = 0;
+constexpr Handle FakeOutput = 1;
+constexpr Handle FakeInput = 0;
 
 int ToUpperAscii(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; }
 }  // namespace
@@ -34,25 +33,25 @@ std::string ReadRawCommandLine() { return Fake().CommandLine; }
 void EndProcess(std::uint32_t exitCode) { throw fake::ProcessExit{exitCode}; }
 
 Handle StandardHandle(StandardStream which) {
-    if (which == StandardStream::Input) return kInput;
+    if (which == StandardStream::Input) return FakeInput;
     if (Fake().OutputHandleInvalid) {
-        gLastError = Fake().InvalidHandleError;
+        Fake().LastError = Fake().InvalidHandleError;
         return InvalidHandle;
     }
-    return kOutput;
+    return FakeOutput;
 }
 
-bool HandleHasDevice(Handle handle) { return handle != kOutput || Fake().OutputHasDevice; }
+bool HandleHasDevice(Handle handle) { return handle != FakeOutput || Fake().OutputHasDevice; }
 
 bool WriteBytes(Handle handle, const char* bytes, std::uint32_t count) {
-    if (handle != kOutput) return true;
+    if (handle != FakeOutput) return true;
     auto& fake = Fake();
     fake.WriteSizes.push_back(count);
     const int number = static_cast<int>(fake.WriteSizes.size());
     if (fake.FailWriteNumber != 0 &&
         (number == fake.FailWriteNumber ||
          (fake.FailAllWritesFromThere && number > fake.FailWriteNumber))) {
-        gLastError = fake.FailWriteError;
+        fake.LastError = fake.FailWriteError;
         return false;
     }
     fake.Output.append(bytes, count);
@@ -60,12 +59,12 @@ bool WriteBytes(Handle handle, const char* bytes, std::uint32_t count) {
     return true;
 }
 
-std::uint32_t LastErrorCode() { return gLastError; }
+std::uint32_t LastErrorCode() { return Fake().LastError; }
 
 void ConvertAnsiToOem(char*, std::uint32_t) {}
 
 void SetTextAttribute(Handle output, std::uint16_t attribute) {
-    if (output == kOutput) Fake().Journal += "<attr " + std::to_string(attribute) + ">";
+    if (output == FakeOutput) Fake().Journal += "<attr " + std::to_string(attribute) + ">";
 }
 
 bool ReadInputEvent(Handle, TInputEvent& event) {
@@ -89,9 +88,10 @@ WindowHandle FindTopWindow(const std::string& title) {
 }
 
 void ShowMessageDialog(WindowHandle owner, const std::string& text, const std::string& caption,
-                       std::uint32_t) {
+                       std::uint32_t style) {
     Fake().LastDialogOwner = owner;
     Fake().Dialogs.emplace_back(text, caption);
+    Fake().DialogStyles.push_back(style);
 }
 
 TSystemTime ReadLocalTime() {
@@ -99,13 +99,15 @@ TSystemTime ReadLocalTime() {
     return Fake().Clock;
 }
 
-int RenderDate(LocaleId, std::uint32_t, const TSystemTime& time, const char* picture,
+int RenderDate(LocaleId, std::uint32_t flags, const TSystemTime& time, const char* picture,
                char* buffer, int size) {
+    Fake().DateRenderFlags.push_back(flags);
     return RenderDatePicture(time, picture, buffer, size);
 }
 
 int RenderTime(LocaleId, std::uint32_t flags, const TSystemTime& time, const char* picture,
                char* buffer, int size) {
+    Fake().TimeRenderFlags.push_back(flags);
     return RenderTimePicture(time, flags, picture, buffer, size);
 }
 
@@ -144,13 +146,13 @@ int CompareLocaleText(LocaleId, std::uint32_t flags, const char* a, int lengthA,
             x = ToUpperAscii(static_cast<unsigned char>(x));
             y = ToUpperAscii(static_cast<unsigned char>(y));
         }
-        if (x != y) return x < y ? 1 : 3;
+        if (x != y) return x < y ? CompareLess : CompareGreater;
     }
-    if (lengthA == lengthB) return 2;
-    return lengthA < lengthB ? 1 : 3;
+    if (lengthA == lengthB) return CompareEqual;
+    return lengthA < lengthB ? CompareLess : CompareGreater;
 }
 
-bool AnsiLeadByteRanges(std::uint8_t (&leadBytes)[12]) {
+bool AnsiLeadByteRanges(std::uint8_t (&leadBytes)[LeadByteFieldSize]) {
     if (!Fake().LeadBytesAvailable) return false;
     std::memcpy(leadBytes, Fake().LeadBytes, sizeof leadBytes);
     return true;

@@ -25,6 +25,8 @@ struct TFakePlatform {
     // clock
     platform::TSystemTime Clock{2017, 12, 1, 25, 9, 41, 7, 0};
     int ClockReads = 0;
+    std::vector<std::uint32_t> DateRenderFlags;  // the flags of each date rendering
+    std::vector<std::uint32_t> TimeRenderFlags;  // the flags of each time rendering
 
     // standard output
     bool OutputHandleInvalid = false;
@@ -36,6 +38,7 @@ struct TFakePlatform {
     int FailWriteNumber = 0;                 // fail the Nth write (1-based); 0: never
     std::uint32_t FailWriteError = 28;
     bool FailAllWritesFromThere = true;      // later writes fail too
+    std::uint32_t LastError = 0;             // what LastErrorCode() answers
     std::string ErrorStream;
 
     // console input: the events ReadInputEvent delivers, then "no more"
@@ -44,6 +47,7 @@ struct TFakePlatform {
 
     // windowing
     std::vector<std::pair<std::string, std::string>> Dialogs;  // (text, caption)
+    std::vector<std::uint32_t> DialogStyles;                   // the style of each dialog
     std::map<std::string, platform::WindowHandle> Windows;      // title -> handle
     platform::WindowHandle LastDialogOwner = 0;
     int IconRequests = 0;
@@ -55,13 +59,13 @@ struct TFakePlatform {
         CalendarValues;  // (calendar, kind) -> values
     bool DbcsEnabled = false;
     bool LeadBytesAvailable = true;
-    std::uint8_t LeadBytes[12] = {};
+    std::uint8_t LeadBytes[platform::LeadByteFieldSize] = {};
     int LocaleItemReads = 0;
 };
 
 TFakePlatform& Fake();
 
-// Back to the defaults above.
+// Back to the defaults above: everything the fake answers or records.
 void ResetFake();
 
 }  // namespace kelpworth::fake

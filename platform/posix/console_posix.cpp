@@ -20,7 +20,7 @@ std::uint32_t gLastError = 0;
 struct termios gSavedTerminal;
 volatile std::sig_atomic_t gTerminalChanged = 0;
 
-constexpr int kRestoringSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+constexpr int RestoringSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 void RestoreTerminalAndReraise(int signalNumber) {
     if (gTerminalChanged != 0) tcsetattr(STDIN_FILENO, TCSANOW, &gSavedTerminal);
@@ -75,9 +75,9 @@ void SetTextAttribute(Handle output, std::uint16_t attribute) {
     const int fd = static_cast<int>(output);
     if (::isatty(fd) == 0) return;
     const char* sequence = nullptr;
-    if (attribute == 10) {
+    if (attribute == BannerAttribute) {
         sequence = "\x1b[1;32m";
-    } else if (attribute == 7) {
+    } else if (attribute == NormalAttribute) {
         sequence = "\x1b[0m";
     }
     if (sequence != nullptr) WriteAll(fd, sequence, std::strlen(sequence));
@@ -91,9 +91,9 @@ bool ReadInputEvent(Handle input, TInputEvent& event) {
     gSavedTerminal = original;
     struct sigaction restoring = {};
     restoring.sa_handler = RestoreTerminalAndReraise;
-    struct sigaction previous[std::size(kRestoringSignals)];
-    for (std::size_t i = 0; i < std::size(kRestoringSignals); ++i) {
-        ::sigaction(kRestoringSignals[i], &restoring, &previous[i]);
+    struct sigaction previous[std::size(RestoringSignals)];
+    for (std::size_t i = 0; i < std::size(RestoringSignals); ++i) {
+        ::sigaction(RestoringSignals[i], &restoring, &previous[i]);
     }
 
     struct termios raw = original;
@@ -112,8 +112,8 @@ bool ReadInputEvent(Handle input, TInputEvent& event) {
 
     ::tcsetattr(fd, TCSANOW, &original);
     gTerminalChanged = 0;
-    for (std::size_t i = 0; i < std::size(kRestoringSignals); ++i) {
-        ::sigaction(kRestoringSignals[i], &previous[i], nullptr);
+    for (std::size_t i = 0; i < std::size(RestoringSignals); ++i) {
+        ::sigaction(RestoringSignals[i], &previous[i], nullptr);
     }
 
     if (got != 1) return false;

@@ -25,7 +25,7 @@ int CompareLocaleText(LocaleId, std::uint32_t flags, const char* a, int lengthA,
     return posix::CompareTextsIn(ProcessLocaleData(), flags, a, lengthA, b, lengthB);
 }
 
-bool AnsiLeadByteRanges(std::uint8_t (&leadBytes)[12]) {
+bool AnsiLeadByteRanges(std::uint8_t (&leadBytes)[LeadByteFieldSize]) {
     std::memcpy(leadBytes, ProcessLocaleData().LeadBytes, sizeof leadBytes);
     return true;
 }

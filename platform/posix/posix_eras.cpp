@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 
+#include "platform/platform.h"
 #include "platform/posix/posix_language.h"
 
 namespace kelpworth::platform::posix {
@@ -95,9 +96,9 @@ std::vector<TEra> ForwardErasOf(const std::vector<std::string>& descriptions,
 
 std::uint32_t EraCalendarOfLocaleName(std::string_view localeName) {
     const std::string_view language = LanguageCodeOf(localeName);
-    if (language == "ja") return 3;
-    if (language == "ko") return 5;
-    if (TerritoryCodeOf(localeName) == "TW") return 4;
+    if (language == "ja") return CalendarJapaneseEra;
+    if (language == "ko") return CalendarKoreanTangun;
+    if (TerritoryCodeOf(localeName) == "TW") return CalendarTaiwan;
     return 0;
 }
 

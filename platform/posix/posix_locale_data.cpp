@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 #include "platform/posix/posix_eras.h"
@@ -15,22 +16,6 @@
 namespace kelpworth::platform::posix {
 namespace {
 
-// Locale item numbers of the locale service.
-constexpr std::uint32_t ItemSDecimal = 0x0E;
-constexpr std::uint32_t ItemSDate = 0x1D;
-constexpr std::uint32_t ItemSTime = 0x1E;
-constexpr std::uint32_t ItemSShortDate = 0x1F;
-constexpr std::uint32_t ItemITime = 0x23;
-constexpr std::uint32_t ItemITLZero = 0x25;
-constexpr std::uint32_t ItemS1159 = 0x28;
-constexpr std::uint32_t ItemS2359 = 0x29;
-constexpr std::uint32_t ItemITimeMarkPosn = 0x1005;
-constexpr std::uint32_t ItemICalendarType = 0x1009;
-constexpr std::uint32_t ItemIOptionalCalendar = 0x100B;
-
-constexpr std::uint32_t KindYearOffsets = 3;
-constexpr std::uint32_t KindEraNames = 4;
-constexpr std::size_t EraLimit = 7;
 constexpr std::uint32_t MostEraEntries = 256;
 constexpr std::size_t LeadByteRangeLimit = 6;
 
@@ -177,28 +162,29 @@ void ReadDateTimeItems(TPosixLocaleData& data) {
     const std::string twelveHourFormat = Info(locale, T_FMT_AMPM);
 
     const std::vector<TFormatPiece> date = SplitDateFormat(dateFormat);
-    items[ItemSShortDate] =
+    items[LocaleSShortDate] =
         DatePictureOf(date, [&](std::string_view text) { return HoldsAsciiLetter(text, locale); });
-    if (const auto separator = DateSeparatorOf(date)) items[ItemSDate] = *separator;
+    if (const auto separator = DateSeparatorOf(date)) items[LocaleSDate] = *separator;
 
     const TClockItems clock =
         ClockItemsOf(SplitTimeFormat(Info(locale, T_FMT), twelveHourFormat),
                      SplitTimeFormat(twelveHourFormat, twelveHourFormat));
-    if (clock.TimeSep) items[ItemSTime] = *clock.TimeSep;
-    if (clock.TwentyFourHour) items[ItemITime] = FlagItem(*clock.TwentyFourHour);
-    if (clock.LeadingZero) items[ItemITLZero] = FlagItem(*clock.LeadingZero);
-    items[ItemITimeMarkPosn] = FlagItem(clock.MarkBeforeHour);
-    items[ItemS1159] = Info(locale, AM_STR);
-    items[ItemS2359] = Info(locale, PM_STR);
-    items[ItemSDecimal] = Info(locale, RADIXCHAR);
+    if (clock.TimeSep) items[LocaleSTime] = *clock.TimeSep;
+    if (clock.TwentyFourHour) items[LocaleITime] = FlagItem(*clock.TwentyFourHour);
+    if (clock.LeadingZero) items[LocaleITLZero] = FlagItem(*clock.LeadingZero);
+    items[LocaleITimeMarkPosn] = FlagItem(clock.MarkBeforeHour);
+    items[LocaleS1159] = Info(locale, AM_STR);
+    items[LocaleS2359] = Info(locale, PM_STR);
+    items[LocaleSDecimal] = Info(locale, RADIXCHAR);
 
     const std::vector<std::string> descriptions = EraDescriptions(locale);
     data.EraCalendar = descriptions.empty() ? 0 : EraCalendarOfLocaleName(data.TimeLocaleName);
-    const std::string calendar = data.EraCalendar != 0 ? std::to_string(data.EraCalendar) : "1";
-    items[ItemIOptionalCalendar] = calendar;
-    items[ItemICalendarType] = UsesEraFields(date) ? calendar : "1";
+    const std::string calendar =
+        std::to_string(data.EraCalendar != 0 ? data.EraCalendar : CalendarGregorian);
+    items[LocaleIOptionalCalendar] = calendar;
+    items[LocaleICalendarType] = UsesEraFields(date) ? calendar : std::to_string(CalendarGregorian);
     if (data.EraCalendar == 0) return;
-    for (const TEra& era : ForwardErasOf(descriptions, EraLimit)) {
+    for (const TEra& era : ForwardErasOf(descriptions, EraSlots)) {
         data.EraNames.push_back(era.Name);
         data.EraYearOffsets.push_back(std::to_string(era.FirstYear));
     }
@@ -257,10 +243,23 @@ TPosixLocaleData LoadPosixLocaleData(const std::string& timeName, const std::str
     return data;
 }
 
-const TPosixLocaleData& ProcessLocaleData() {
-    static const TPosixLocaleData data = LoadPosixLocaleData("", "", "");
+namespace {
+
+// Inside a function, so that nothing runs before main.
+std::optional<TPosixLocaleData>& StoredProcessLocaleData() {
+    static std::optional<TPosixLocaleData> data;
     return data;
 }
+
+}  // namespace
+
+const TPosixLocaleData& ProcessLocaleData() {
+    std::optional<TPosixLocaleData>& data = StoredProcessLocaleData();
+    if (!data) data = LoadPosixLocaleData("", "", "");
+    return *data;
+}
+
+void ResetProcessLocaleData() { StoredProcessLocaleData().reset(); }
 
 int CopyLocaleItem(const TPosixLocaleData& data, std::uint32_t item, char* buffer, int size) {
     const auto found = data.Items.find(item);
@@ -279,16 +278,16 @@ int CompareTextsIn(const TPosixLocaleData& data, std::uint32_t flags, const char
         return std::make_pair(CharactersOf(a, LengthOf(a, lengthA), upper, decode),
                               CharactersOf(b, LengthOf(b, lengthB), upper, decode));
     });
-    if (left == right) return 2;
-    return left < right ? 1 : 3;
+    if (left == right) return CompareEqual;
+    return left < right ? CompareLess : CompareGreater;
 }
 
 void EnumerateCalendarValues(const TPosixLocaleData& data, CalendarValueCallback callback,
                              void* context, std::uint32_t calendar, std::uint32_t kind) {
     if (data.EraCalendar == 0 || calendar != data.EraCalendar) return;
     const std::vector<std::string>* values = nullptr;
-    if (kind == KindEraNames) values = &data.EraNames;
-    if (kind == KindYearOffsets) values = &data.EraYearOffsets;
+    if (kind == CalSEraString) values = &data.EraNames;
+    if (kind == CalIYearOffsetRange) values = &data.EraYearOffsets;
     if (values == nullptr) return;
     for (const std::string& value : *values) {
         if (!callback(value.c_str(), context)) return;

@@ -26,7 +26,7 @@ struct TPosixLocaleData {
     std::vector<std::string> EraNames;           // newest first
     std::vector<std::string> EraYearOffsets;
     bool DoubleByte = false;
-    std::uint8_t LeadBytes[12] = {};
+    std::uint8_t LeadBytes[LeadByteFieldSize] = {};
     TLocaleHandle Handle;  // decodes texts; null: every byte is a character
 };
 
@@ -37,8 +37,14 @@ TPosixLocaleData LoadPosixLocaleData(const std::string& timeName,
                                      const std::string& numericName,
                                      const std::string& ctypeName);
 
-// The process's data, loaded from the environment on first use.
+// The process's data, loaded from the environment on first use and kept
+// until the reset below.
 const TPosixLocaleData& ProcessLocaleData();
+
+// Drops the process's data, so that the next use loads it from the
+// environment again. The tool reads its locale once; tests that change the
+// environment call this before and after.
+void ResetProcessLocaleData();
 
 // GetLocaleInfoA over the data.
 int CopyLocaleItem(const TPosixLocaleData& data, std::uint32_t item, char* buffer, int size);

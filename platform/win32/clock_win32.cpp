@@ -3,6 +3,9 @@
 #include "platform/win32/win32_headers.h"
 
 namespace kelpworth::platform {
+
+static_assert(TimeForce24HourFormat == TIME_FORCE24HOURFORMAT);
+
 namespace {
 
 SYSTEMTIME ToNative(const TSystemTime& time) {

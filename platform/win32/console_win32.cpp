@@ -4,6 +4,11 @@
 #include "platform/win32/win32_headers.h"
 
 namespace kelpworth::platform {
+
+static_assert(KeyEventType == KEY_EVENT);
+static_assert(BannerAttribute == (FOREGROUND_GREEN | FOREGROUND_INTENSITY));
+static_assert(NormalAttribute == (FOREGROUND_RED | FOREGROUND_GREEN | FOREGROUND_BLUE));
+
 namespace {
 
 // Kept at the failing call: other calls between the failure and the

@@ -5,6 +5,8 @@
 
 namespace kelpworth::platform {
 
+static_assert(MessageStylePlain == MB_OK);
+
 void ShowConsoleIcon() {
     const HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
     const HWND console = GetConsoleWindow();

@@ -3,14 +3,14 @@
 #include <stdexcept>
 #include <string>
 
-#include "test_support.h"
+#include "common/test_support.h"
 
 namespace kelpworth {
 namespace {
 
 // The clock reads 03.04.2026 05:06:07 in these tests.
-constexpr const char* kToday = "03.04.2026";
-constexpr const char* kNow = "05:06:07";
+constexpr const char* Today = "03.04.2026";
+constexpr const char* Now = "05:06:07";
 
 struct LineCase {
     const char* commandLine;
@@ -20,7 +20,7 @@ struct LineCase {
     bool details;
 };
 
-const LineCase kLineCases[] = {
+const LineCase LineCases[] = {
     // nothing after the program name, and lines that hold no argument
     {"kelpworth", "", "", "", false},
     {"kelpworth   ", "", "", "", false},
@@ -31,38 +31,38 @@ const LineCase kLineCases[] = {
     {"kelpworth /HELP", "", "", "help", false},
     {"kelpworth /help /c", "", "", "help", false},
     {"kelpworth /m /? /d25.12.2017", "", "", "help", true},
-    {"kelpworth /c", kToday, kNow, "", false},
-    {"kelpworth /c /d01.01.2000", kToday, kNow, "", false},
-    {"kelpworth /m /c", kToday, kNow, "", true},
-    {"kelpworth \"\" /c", kToday, kNow, "", false},
+    {"kelpworth /c", Today, Now, "", false},
+    {"kelpworth /c /d01.01.2000", Today, Now, "", false},
+    {"kelpworth /m /c", Today, Now, "", true},
+    {"kelpworth \"\" /c", Today, Now, "", false},
     // values, switch case, order, blanks
     {"kelpworth /d25.12.2017 /t10:20:30", "25.12.2017", "10:20:30", "", false},
     {"kelpworth /D25.12.2017 /T10:20:30", "25.12.2017", "10:20:30", "", false},
     {"kelpworth /d 25.12.2017 /t 10:20:30", "25.12.2017", "10:20:30", "", false},
     {"kelpworth /t10:20:30 /d25.12.2017", "25.12.2017", "10:20:30", "", false},
     {"kelpworth /d25.12.2017/t10:20:30", "25.12.2017", "10:20:30", "", false},
-    {"kelpworth /d25.12.2017", "25.12.2017", kNow, "", false},
-    {"kelpworth /t21", kToday, "21", "", false},
+    {"kelpworth /d25.12.2017", "25.12.2017", Now, "", false},
+    {"kelpworth /t21", Today, "21", "", false},
     // a value runs to the end of the line when no slash follows
-    {"kelpworth /d25.12.2017 extra", kToday, kNow, "", false},
-    {"kelpworth /t10:20 30", kToday, "10:2030", "", false},
+    {"kelpworth /d25.12.2017 extra", Today, Now, "", false},
+    {"kelpworth /t10:20 30", Today, "10:2030", "", false},
     // foreign characters fail the character check
-    {"kelpworth /d25-12-2017", kToday, kNow, "", false},
-    {"kelpworth /d\t25.12.2017", kToday, kNow, "", false},
-    {"kelpworth /t10.20", kToday, kNow, "", false},
+    {"kelpworth /d25-12-2017", Today, Now, "", false},
+    {"kelpworth /d\t25.12.2017", Today, Now, "", false},
+    {"kelpworth /t10.20", Today, Now, "", false},
     // a switch at the very end, and empty values
-    {"kelpworth /d", kToday, kNow, "", false},
-    {"kelpworth /t", kToday, kNow, "", false},
+    {"kelpworth /d", Today, Now, "", false},
+    {"kelpworth /t", Today, Now, "", false},
     {"kelpworth /d ", "", "", "", false},
     {"kelpworth /d /m", "", "", "", true},
-    {"kelpworth /d/t10:20:30", kToday, "10:20:30", "", false},
-    {"kelpworth /d25.12.2017 /t", "25.12.2017", kNow, "", false},
+    {"kelpworth /d/t10:20:30", Today, "10:20:30", "", false},
+    {"kelpworth /d25.12.2017 /t", "25.12.2017", Now, "", false},
     {"kelpworth /d25.12.2017 /t /m", "25.12.2017", "", "", true},
     // no switch at all
     {"kelpworth foo", "", "", "", false},
     {"kelpworth /m", "", "", "", true},
     // the program part is searched too
-    {"/tmp/kelpworth x", kToday, kNow, "", false},
+    {"/tmp/kelpworth x", Today, Now, "", false},
 };
 
 class CommandLineTable : public testing::FakePlatformTest,
@@ -71,14 +71,14 @@ class CommandLineTable : public testing::FakePlatformTest,
 TEST_P(CommandLineTable, GivesTheRequest) {
     const LineCase& c = GetParam();
     fake().Clock = {2026, 4, 5, 3, 5, 6, 7, 0};
-    const TCommandLineRequest request = ReadCommandLine(c.commandLine, CharacterChecksOnly());
+    const TCommandLineRequest request = ReadCommandLine(c.commandLine, TValueChecks{});
     EXPECT_EQ(request.Record.DateStr, c.dateStr);
     EXPECT_EQ(request.Record.TimeStr, c.timeStr);
     EXPECT_EQ(request.Record.Mode, c.mode);
     EXPECT_EQ(request.Details, c.details);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, CommandLineTable, ::testing::ValuesIn(kLineCases));
+INSTANTIATE_TEST_SUITE_P(Lines, CommandLineTable, ::testing::ValuesIn(LineCases));
 
 TEST(HasArguments, CountsTheWayTheStartUpSplitsTheLine) {
     EXPECT_FALSE(HasArguments(""));
@@ -97,6 +97,7 @@ TEST(ExtractValue, EndsAtASlashOrAtABlankBeforeALaterSlash) {
     EXPECT_EQ(ExtractValue("/d25.12.2017 /t1", 3), "25.12.2017");
     EXPECT_EQ(ExtractValue("/d25.12.2017/t1", 3), "25.12.2017");
     EXPECT_EQ(ExtractValue("/d25.12 2017", 3), "25.122017");
+    EXPECT_EQ(ExtractValue("/d25 12 /t1", 3), "25");  // the first blank before the slash
     EXPECT_EQ(ExtractValue("/d/t1", 3), "");
     EXPECT_EQ(ExtractValue("/d   /t1", 3), "");
     EXPECT_EQ(ExtractValue("/d ", 3), "");

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "expected_output.h"
-#include "test_support.h"
+#include "common/expected_output.h"
+#include "common/test_support.h"
 
 namespace kelpworth {
 namespace {
 
-const std::string& kBanner = expected::Banner;
-const std::string& kHelpAt0941 = expected::HelpAt0941;
+const std::string& Banner = expected::Banner;
+const std::string& HelpAt0941 = expected::HelpAt0941;
 
 class RunFlow : public testing::FakePlatformTest {
 protected:
@@ -23,13 +23,13 @@ protected:
 
 TEST_F(RunFlow, NoArgumentsShowTheBannerAndTheFilledHelpScreen) {
     EXPECT_EQ(Run("kelpworth"), 0);
-    EXPECT_EQ(fake().Output, kBanner + kHelpAt0941);
+    EXPECT_EQ(fake().Output, Banner + HelpAt0941);
     EXPECT_EQ(fake().InputReads, 0);  // no wait without an explicit request
 }
 
 TEST_F(RunFlow, TheColourBracketsExactlyTheBanner) {
     Run("kelpworth");
-    EXPECT_EQ(fake().Journal, "<attr 10>" + kBanner + "<attr 7>" + kHelpAt0941);
+    EXPECT_EQ(fake().Journal, "<attr 10>" + Banner + "<attr 7>" + HelpAt0941);
 }
 
 TEST_F(RunFlow, OnlyAnExplicitHelpRequestWaitsForAKey) {
@@ -45,15 +45,16 @@ TEST_F(RunFlow, OnlyAnExplicitHelpRequestWaitsForAKey) {
     for (const Case& c : cases) {
         fake::ResetFake();
         Run(c.commandLine);
-        EXPECT_EQ(fake().Output, kBanner + kHelpAt0941) << c.commandLine;
+        EXPECT_EQ(fake().Output, Banner + HelpAt0941) << c.commandLine;
         EXPECT_EQ(fake().InputReads, c.waits ? 1 : 0) << c.commandLine;
     }
 }
 
 TEST_F(RunFlow, ADateRequestPrintsOneStampLineAfterTheBanner) {
-    fake().LocaleItems = {{0x1F, "dd.MM.yyyy"}, {0x1D, "."}};  // a day-month-year locale
+    fake().LocaleItems = {{platform::LocaleSShortDate, "dd.MM.yyyy"},  // a day-month-year locale
+                          {platform::LocaleSDate, "."}};
     EXPECT_EQ(Run("kelpworth /d01.01.1601 /t00:00:00"), 0);
-    EXPECT_EQ(fake().Output, kBanner + "0x00000000-0x00000000\n");
+    EXPECT_EQ(fake().Output, Banner + "0x00000000-0x00000000\n");
     EXPECT_TRUE(fake().Dialogs.empty());
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "stamp/calendar.h"
-#include "test_support.h"
+#include "common/test_support.h"
 
 namespace kelpworth {
 namespace {
@@ -19,7 +19,9 @@ TLocaleState StateWithDatePicture(const std::string& picture, char separator) {
     return state;
 }
 
-// The clock of the fake platform stands in 2017.
+// The year a date without one is read in.
+constexpr std::uint16_t ClockYear = 2017;
+
 class DateCheckTest : public testing::FakePlatformTest {
 protected:
     const TLocaleState dayFirst = StateWithDatePicture("dd.MM.yyyy", '.');
@@ -53,8 +55,8 @@ TEST_F(DateCheckTest, AnswersForDayMonthYearAndMonthDayYearLocales) {
         {"0000025.12.2017", true, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(AcceptDateText(c.Text, dayFirst), c.DayFirst) << '"' << c.Text << '"';
-        EXPECT_EQ(AcceptDateText(c.Text, monthFirst), c.MonthFirst) << '"' << c.Text << '"';
+        EXPECT_EQ(AcceptDateText(c.Text, dayFirst, ClockYear), c.DayFirst) << '"' << c.Text << '"';
+        EXPECT_EQ(AcceptDateText(c.Text, monthFirst, ClockYear), c.MonthFirst) << '"' << c.Text << '"';
     }
 }
 
@@ -79,7 +81,7 @@ TEST_F(DateCheckTest, ReadsTheFieldsInTheLocaleOrder) {
         const TLocaleState state = StateWithDatePicture(c.Picture, c.Separator);
         TScanState scan{c.Text, 1};
         double value = -1;
-        EXPECT_TRUE(ScanDateText(scan, value, state)) << c.Text;
+        EXPECT_TRUE(ScanDateText(scan, value, state, ClockYear)) << c.Text;
         EXPECT_EQ(value, c.Value) << c.Text;
         EXPECT_EQ(scan.Position, static_cast<std::int32_t>(std::string(c.Text).size()) + 1);
     }
@@ -88,18 +90,18 @@ TEST_F(DateCheckTest, ReadsTheFieldsInTheLocaleOrder) {
 TEST_F(DateCheckTest, LeavesThePositionWhereTheScanStopped) {
     TScanState scan{"25.12.17.1", 1};
     double value = 0;
-    EXPECT_FALSE(ScanDateText(scan, value, dayFirst));
+    EXPECT_FALSE(ScanDateText(scan, value, dayFirst, ClockYear));
     EXPECT_EQ(scan.Position, 9);  // on the '.' after the short year
 
     TScanState notADate{"31.02.2017.5", 1};
-    EXPECT_FALSE(ScanDateText(notADate, value, dayFirst));
+    EXPECT_FALSE(ScanDateText(notADate, value, dayFirst, ClockYear));
     EXPECT_EQ(notADate.Position, 12);  // one trailing separator was taken
 }
 
 TEST_F(DateCheckTest, AnEmptyPictureReadsNothing) {
     const TLocaleState state = StateWithDatePicture("", '.');
-    EXPECT_FALSE(AcceptDateText("25.12.2017", state));
-    EXPECT_TRUE(AcceptDateText("", state));
+    EXPECT_FALSE(AcceptDateText("25.12.2017", state, ClockYear));
+    EXPECT_TRUE(AcceptDateText("", state, ClockYear));
 }
 
 // Era calendars on a code page whose two-byte characters open with
@@ -119,13 +121,13 @@ protected:
     static double Scan(const std::string& text, const TLocaleState& state, bool& ok) {
         TScanState scan{text, 1};
         double value = 0;
-        ok = ScanDateText(scan, value, state);
+        ok = ScanDateText(scan, value, state, ClockYear);
         return value;
     }
 };
 
 TEST_F(EraDateTest, ANamedEraSetsTheYearOffset) {
-    TLocaleState state = EraState("gggee/MM/dd", LanguageJapanese);
+    TLocaleState state = EraState("gggee/MM/dd", platform::LanguageJapanese);
     state.EraNameTable = {NewEra, OldEra};
     state.EraYearOffsetTable = {2019, 1989, -1, -1, -1, -1, -1};
     bool ok = false;
@@ -142,17 +144,17 @@ TEST_F(EraDateTest, ANamedEraSetsTheYearOffset) {
     EXPECT_FALSE(ok);
     Scan("29/12/25", state, ok);
     EXPECT_FALSE(ok);
-    EXPECT_TRUE(AcceptDateText("\x88\x9F" "29/12/25", state));  // read to the end
+    EXPECT_TRUE(AcceptDateText("\x88\x9F" "29/12/25", state, ClockYear));  // read to the end
 }
 
 TEST_F(EraDateTest, ALeadByteAtTheEndOfTheTextEndsTheScanJustPastIt) {
-    const TLocaleState state = EraState("gggee/MM/dd", LanguageJapanese);
+    const TLocaleState state = EraState("gggee/MM/dd", platform::LanguageJapanese);
     for (const std::string text : {"\x81", "ab\x81", "\x81\x40\x81"}) {
         TScanState scan{text, 1};
         double value = 0;
-        EXPECT_FALSE(ScanDateText(scan, value, state));
+        EXPECT_FALSE(ScanDateText(scan, value, state, ClockYear));
         EXPECT_EQ(scan.Position, static_cast<std::int32_t>(text.size()) + 1) << text.size();
-        EXPECT_TRUE(AcceptDateText(text, state));
+        EXPECT_TRUE(AcceptDateText(text, state, ClockYear));
     }
 }
 
@@ -169,7 +171,7 @@ TEST_F(EraDateTest, EraYearLettersTakeTheNewestEra) {
 }
 
 TEST_F(EraDateTest, KoreanYearsCountFromTheEraWithTheirCentury) {
-    TLocaleState state = EraState("eeee/MM/dd", LanguageKorean);
+    TLocaleState state = EraState("eeee/MM/dd", platform::LanguageKorean);
     state.EraYearOffsetTable = {2333, -1, -1, -1, -1, -1, -1};
     bool ok = false;
     EXPECT_EQ(Scan("4350/12/25", state, ok), DayNumber(2017, 12, 25));
@@ -180,21 +182,21 @@ TEST_F(EraDateTest, KoreanYearsCountFromTheEraWithTheirCentury) {
 }
 
 TEST_F(EraDateTest, EraYearToYearAdjustsTheOffset) {
-    TLocaleState japanese = EraState("ee", LanguageJapanese);
+    TLocaleState japanese = EraState("ee", platform::LanguageJapanese);
     std::int32_t offset = 1989;
-    EXPECT_EQ(EraYearToYear(29, offset, japanese), 2017);
+    EXPECT_EQ(EraYearToYear(29, offset, japanese, ClockYear), 2017);
     EXPECT_EQ(offset, 1988);
 
-    TLocaleState korean = EraState("ee", LanguageKorean);
+    TLocaleState korean = EraState("ee", platform::LanguageKorean);
     offset = 2333;
-    EXPECT_EQ(EraYearToYear(50, offset, korean), 2017);
+    EXPECT_EQ(EraYearToYear(50, offset, korean, ClockYear), 2017);
     EXPECT_EQ(offset, -2333);
-    EXPECT_EQ(EraYearToYear(4350, offset, korean), 2017);  // already negative
+    EXPECT_EQ(EraYearToYear(4350, offset, korean, ClockYear), 2017);  // already negative
     EXPECT_EQ(offset, -2333);
 }
 
 TEST_F(EraDateTest, EraOffsetForNameStopsAtTheFirstEmptySlot) {
-    TLocaleState state = EraState("gg", LanguageJapanese);
+    TLocaleState state = EraState("gg", platform::LanguageJapanese);
     state.EraNameTable = {NewEra, "", OldEra};
     state.EraYearOffsetTable = {2019, 7, 1989, -1, -1, -1, -1};
     EXPECT_EQ(EraOffsetForName(NewEra, state), 2019);
@@ -203,7 +205,7 @@ TEST_F(EraDateTest, EraOffsetForNameStopsAtTheFirstEmptySlot) {
 }
 
 TEST_F(EraDateTest, DayNamesAfterTheDateAreSkippedUpToADesignator) {
-    TLocaleState state = EraState("yyyy/MM/dd ddd", LanguageJapanese);
+    TLocaleState state = EraState("yyyy/MM/dd ddd", platform::LanguageJapanese);
     state.Settings.AmText = "AM";
     state.Settings.PmText = "PM";
     struct Case {
@@ -218,30 +220,30 @@ TEST_F(EraDateTest, DayNamesAfterTheDateAreSkippedUpToADesignator) {
         {"2017/12/25 Mon pm 5", true},   // a date, whatever follows
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(AcceptDateText(c.Text, state), c.Accepted) << c.Text;
+        EXPECT_EQ(AcceptDateText(c.Text, state, ClockYear), c.Accepted) << c.Text;
     }
 
     TLocaleState exactCase = state;
     exactCase.Settings.ShortDatePicture = "yyyy/MM/dd DDD";
-    EXPECT_FALSE(AcceptDateText("2017/02/30 Mon", exactCase));
+    EXPECT_FALSE(AcceptDateText("2017/02/30 Mon", exactCase, ClockYear));
     TLocaleState singleByte = state;
     singleByte.Identity.DoubleByteScript = false;
-    EXPECT_FALSE(AcceptDateText("2017/02/30 Mon", singleByte));
+    EXPECT_FALSE(AcceptDateText("2017/02/30 Mon", singleByte, ClockYear));
 }
 
 TEST_F(EraDateTest, DayNamesStopAtTheNextDigitForADigitTimePicture) {
-    TLocaleState state = EraState("yyyy/MM/dd ddd", LanguageJapanese);
+    TLocaleState state = EraState("yyyy/MM/dd ddd", platform::LanguageJapanese);
     state.Settings.ShortTimePicture = "0h:mm";
-    EXPECT_FALSE(AcceptDateText("2017/02/30 Mon 5", state));
-    EXPECT_TRUE(AcceptDateText("2017/02/30 Mon", state));
+    EXPECT_FALSE(AcceptDateText("2017/02/30 Mon 5", state, ClockYear));
+    EXPECT_TRUE(AcceptDateText("2017/02/30 Mon", state, ClockYear));
 }
 
 TEST_F(EraDateTest, EmptyDesignatorsStopAfterOneWord) {
-    TLocaleState state = EraState("yyyy/MM/dd ddd", LanguageJapanese);
+    TLocaleState state = EraState("yyyy/MM/dd ddd", platform::LanguageJapanese);
     state.Settings.AmText = "";
     state.Settings.PmText = "";
-    EXPECT_TRUE(AcceptDateText("2017/02/30 Mon", state));
-    EXPECT_FALSE(AcceptDateText("2017/02/30 Mon Tue", state));
+    EXPECT_TRUE(AcceptDateText("2017/02/30 Mon", state, ClockYear));
+    EXPECT_FALSE(AcceptDateText("2017/02/30 Mon Tue", state, ClockYear));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_support.h"
+#include "common/test_support.h"
 
 namespace kelpworth {
 namespace {

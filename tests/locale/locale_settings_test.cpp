@@ -9,7 +9,7 @@
 
 #include "locale/date_picture.h"
 #include "locale/locale_items.h"
-#include "test_support.h"
+#include "common/test_support.h"
 
 namespace kelpworth {
 namespace {
@@ -18,11 +18,11 @@ using LocaleSettingsTest = testing::FakePlatformTest;
 
 TEST_F(LocaleSettingsTest, ReadsADayMonthYearLocale) {
     fake().ThreadLocaleId = 0x0407;
-    fake().LocaleItems = {{LocaleSShortDate, "dd.MM.yyyy"}, {LocaleSDate, "."},
-                          {LocaleSTime, ":"},           {LocaleSDecimal, ","},
-                          {LocaleS1159, ""},            {LocaleS2359, ""},
-                          {LocaleICalendarType, "1"},   {LocaleITime, "1"},
-                          {LocaleITLZero, "1"}};
+    fake().LocaleItems = {{platform::LocaleSShortDate, "dd.MM.yyyy"}, {platform::LocaleSDate, "."},
+                          {platform::LocaleSTime, ":"},           {platform::LocaleSDecimal, ","},
+                          {platform::LocaleS1159, ""},            {platform::LocaleS2359, ""},
+                          {platform::LocaleICalendarType, "1"},   {platform::LocaleITime, "1"},
+                          {platform::LocaleITLZero, "1"}};
     const TLocaleState state = LoadLocaleTextSettings();
     EXPECT_EQ(state.Settings.ShortDatePicture, "dd.MM.yyyy");
     EXPECT_EQ(state.Settings.DateSep, '.');
@@ -47,25 +47,25 @@ TEST_F(LocaleSettingsTest, NoRegionalDataGivesTheDefaults) {
     EXPECT_EQ(state.Settings.AmText, "am");
     EXPECT_EQ(state.Settings.PmText, "pm");
     EXPECT_EQ(state.Settings.ShortTimePicture, "h:mm AMPM");
-    EXPECT_EQ(state.Identity.PrimaryLanguage, LanguageEnglish);
+    EXPECT_EQ(state.Identity.PrimaryLanguage, platform::LanguageEnglish);
     EXPECT_TRUE(state.EraNameTable[0].empty());
     EXPECT_EQ(state.EraYearOffsetTable[0], 0);
 }
 
 TEST_F(LocaleSettingsTest, CharacterItemsFitOnlyWithOneCharacter) {
     // A full stop followed by a blank does not fit: the default, not '.'.
-    fake().LocaleItems = {{LocaleSDate, ". "}, {LocaleSTime, ""}, {LocaleSDecimal, ","}};
-    EXPECT_EQ(ReadLocaleChar(0x0409, LocaleSDate, '/'), '/');
-    EXPECT_EQ(ReadLocaleChar(0x0409, LocaleSTime, ':'), '\0');
-    EXPECT_EQ(ReadLocaleChar(0x0409, LocaleSDecimal, '.'), ',');
-    EXPECT_EQ(ReadLocaleChar(0x0409, LocaleS1159, '?'), '?');
+    fake().LocaleItems = {{platform::LocaleSDate, ". "}, {platform::LocaleSTime, ""}, {platform::LocaleSDecimal, ","}};
+    EXPECT_EQ(ReadLocaleChar(0x0409, platform::LocaleSDate, '/'), '/');
+    EXPECT_EQ(ReadLocaleChar(0x0409, platform::LocaleSTime, ':'), '\0');
+    EXPECT_EQ(ReadLocaleChar(0x0409, platform::LocaleSDecimal, '.'), ',');
+    EXPECT_EQ(ReadLocaleChar(0x0409, platform::LocaleS1159, '?'), '?');
 }
 
 TEST_F(LocaleSettingsTest, TextItemsLongerThan255BytesGiveTheDefault) {
-    fake().LocaleItems = {{LocaleS1159, std::string(255, 'a')},
-                          {LocaleS2359, std::string(256, 'p')}};
-    EXPECT_EQ(ReadLocaleText(0x0409, LocaleS1159, "am"), std::string(255, 'a'));
-    EXPECT_EQ(ReadLocaleText(0x0409, LocaleS2359, "pm"), "pm");
+    fake().LocaleItems = {{platform::LocaleS1159, std::string(255, 'a')},
+                          {platform::LocaleS2359, std::string(256, 'p')}};
+    EXPECT_EQ(ReadLocaleText(0x0409, platform::LocaleS1159, "am"), std::string(255, 'a'));
+    EXPECT_EQ(ReadLocaleText(0x0409, platform::LocaleS2359, "pm"), "pm");
 }
 
 TEST_F(LocaleSettingsTest, ComposesTheShortTimePicture) {
@@ -86,9 +86,9 @@ TEST_F(LocaleSettingsTest, ComposesTheShortTimePicture) {
         {"1", "1 ", "0", "hh:mm AMPM"}, // trailing ones are not
     };
     for (const Case& c : cases) {
-        fake().LocaleItems = {{LocaleITLZero, c.LeadingZero},
-                              {LocaleITime, c.Clock},
-                              {LocaleITimeMarkPosn, c.MarkPosition}};
+        fake().LocaleItems = {{platform::LocaleITLZero, c.LeadingZero},
+                              {platform::LocaleITime, c.Clock},
+                              {platform::LocaleITimeMarkPosn, c.MarkPosition}};
         EXPECT_EQ(ComposeShortTimePicture(0x0409), c.Picture)
             << c.LeadingZero << "/" << c.Clock << "/" << c.MarkPosition;
     }
@@ -96,7 +96,7 @@ TEST_F(LocaleSettingsTest, ComposesTheShortTimePicture) {
 
 TEST_F(LocaleSettingsTest, EraCalendarTurnsYearLettersIntoEraYearLetters) {
     TLocaleState state;
-    state.Identity.PrimaryLanguage = LanguageJapanese;
+    state.Identity.PrimaryLanguage = platform::LanguageJapanese;
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"gg y/M/d", "ggg e/M/d"},
         {"GGyy/MM/dd", "gggee/MM/dd"},
@@ -125,17 +125,17 @@ TEST_F(LocaleSettingsTest, EraAdaptationStepsOverTwoByteCharacters) {
 
 TEST_F(LocaleSettingsTest, AdaptationReadsTheCalendarTypeOfTheThreadLocale) {
     fake().ThreadLocaleId = 0x0411;
-    fake().LocaleItems = {{LocaleSShortDate, "gg yy/MM/dd"}, {LocaleICalendarType, "3"}};
+    fake().LocaleItems = {{platform::LocaleSShortDate, "gg yy/MM/dd"}, {platform::LocaleICalendarType, "3"}};
     EXPECT_EQ(LoadLocaleTextSettings().Settings.ShortDatePicture, "ggg ee/MM/dd");
 
     // An unreadable calendar type counts as Gregorian.
-    fake().LocaleItems.insert_or_assign(LocaleICalendarType, std::string("3x"));
+    fake().LocaleItems.insert_or_assign(platform::LocaleICalendarType, std::string("3x"));
     EXPECT_EQ(LoadLocaleTextSettings().Settings.ShortDatePicture, " yy/MM/dd");
 }
 
 TEST_F(LocaleSettingsTest, ChineseJapaneseAndKoreanDropEraLettersOnOtherCalendars) {
     TLocaleState state;
-    for (const std::uint32_t language : {LanguageChinese, LanguageJapanese, LanguageKorean}) {
+    for (const std::uint32_t language : {platform::LanguageChinese, platform::LanguageJapanese, platform::LanguageKorean}) {
         state.Identity.PrimaryLanguage = language;
         EXPECT_EQ(AdaptDatePictureFor("gg yyyy/M/d Gg", 1, state), " yyyy/M/d ");
     }
@@ -143,7 +143,7 @@ TEST_F(LocaleSettingsTest, ChineseJapaneseAndKoreanDropEraLettersOnOtherCalendar
     EXPECT_EQ(AdaptDatePictureFor("gg yyyy/M/d", 1, state), "gg yyyy/M/d");
 
     fake().ThreadLocaleId = 0x0804;
-    fake().LocaleItems = {{LocaleSShortDate, "yyyy/M/d gg"}};
+    fake().LocaleItems = {{platform::LocaleSShortDate, "yyyy/M/d gg"}};
     EXPECT_EQ(LoadLocaleTextSettings().Settings.ShortDatePicture, "yyyy/M/d ");
 }
 
@@ -185,7 +185,7 @@ TEST_F(LocaleSettingsTest, LanguageIsTheLowTenBitsOfTheThreadLocale) {
     fake().ThreadLocaleId = 0x00010412;  // sort bits above the language are ignored
     TLocaleState state;
     LoadLocaleIdentity(state);
-    EXPECT_EQ(state.Identity.PrimaryLanguage, LanguageKorean);
+    EXPECT_EQ(state.Identity.PrimaryLanguage, platform::LanguageKorean);
 }
 
 class EraTableTest : public testing::FakePlatformTest {
@@ -194,11 +194,11 @@ protected:
         FakePlatformTest::SetUp();
         fake().ThreadLocaleId = 0x0411;
         fake().DbcsEnabled = true;
-        fake().LocaleItems.insert_or_assign(LocaleIOptionalCalendar, std::string("3"));
+        fake().LocaleItems.insert_or_assign(platform::LocaleIOptionalCalendar, std::string("3"));
     }
     void SetEras(std::vector<std::string> names, std::vector<std::string> offsets) {
-        fake().CalendarValues[{3, CalSEraString}] = std::move(names);
-        fake().CalendarValues[{3, CalIYearOffsetRange}] = std::move(offsets);
+        fake().CalendarValues[{3, platform::CalSEraString}] = std::move(names);
+        fake().CalendarValues[{3, platform::CalIYearOffsetRange}] = std::move(offsets);
     }
 };
 
@@ -225,7 +225,7 @@ TEST_F(EraTableTest, KeepsAtMostSevenEntries) {
 
 TEST_F(EraTableTest, AnEmptyEnumerationLeavesNoNamesAndFreeOffsets) {
     const TLocaleState state = LoadLocaleTextSettings();
-    for (std::size_t slot = 0; slot < EraSlots; ++slot) {
+    for (std::size_t slot = 0; slot < platform::EraSlots; ++slot) {
         EXPECT_EQ(state.EraNameTable[slot], "");
         EXPECT_EQ(state.EraYearOffsetTable[slot], -1);
     }
@@ -233,15 +233,15 @@ TEST_F(EraTableTest, AnEmptyEnumerationLeavesNoNamesAndFreeOffsets) {
 
 TEST_F(EraTableTest, OnlyEraCalendarsOnDoubleByteSystemsAreRead) {
     SetEras({"R"}, {"2019"});
-    fake().CalendarValues[{1, CalSEraString}] = {"A.D."};
-    fake().CalendarValues[{1, CalIYearOffsetRange}] = {"0"};
+    fake().CalendarValues[{1, platform::CalSEraString}] = {"A.D."};
+    fake().CalendarValues[{1, platform::CalIYearOffsetRange}] = {"0"};
     for (const char* type : {"1", "2", "6", "", "three"}) {
-        fake().LocaleItems.insert_or_assign(LocaleIOptionalCalendar, std::string(type));
+        fake().LocaleItems.insert_or_assign(platform::LocaleIOptionalCalendar, std::string(type));
         const TLocaleState state = LoadLocaleTextSettings();
         EXPECT_EQ(state.EraNameTable[0], "") << type;
         EXPECT_EQ(state.EraYearOffsetTable[0], 0) << type;
     }
-    fake().LocaleItems.insert_or_assign(LocaleIOptionalCalendar, std::string("3"));
+    fake().LocaleItems.insert_or_assign(platform::LocaleIOptionalCalendar, std::string("3"));
     fake().DbcsEnabled = false;
     EXPECT_EQ(LoadLocaleTextSettings().EraNameTable[0], "");
 }

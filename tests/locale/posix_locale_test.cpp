@@ -23,18 +23,6 @@
 namespace kelpworth::platform::posix {
 namespace {
 
-constexpr std::uint32_t SDecimal = 0x0E;
-constexpr std::uint32_t SDate = 0x1D;
-constexpr std::uint32_t STime = 0x1E;
-constexpr std::uint32_t SShortDate = 0x1F;
-constexpr std::uint32_t ITime = 0x23;
-constexpr std::uint32_t ITLZero = 0x25;
-constexpr std::uint32_t S1159 = 0x28;
-constexpr std::uint32_t S2359 = 0x29;
-constexpr std::uint32_t ITimeMarkPosn = 0x1005;
-constexpr std::uint32_t ICalendarType = 0x1009;
-constexpr std::uint32_t IOptionalCalendar = 0x100B;
-
 // Skips the test when the locale is not installed.
 #define REQUIRE_LOCALE(name) \
     if (!Installed(name)) GTEST_SKIP() << (name) << " is not installed"
@@ -95,17 +83,17 @@ TEST_P(PosixLocaleItems, MapTheCLibraryData) {
     const TLocaleCase& c = GetParam();
     REQUIRE_LOCALE(c.Name);
     const TPosixLocaleData data = Load(c.Name);
-    EXPECT_EQ(Text(data, SShortDate), c.ShortDate);
-    EXPECT_EQ(Char(data, SDate), c.DateSep);
-    EXPECT_EQ(Char(data, STime), c.TimeSep);
-    EXPECT_EQ(Char(data, SDecimal), c.DecimalSep);
-    EXPECT_EQ(Text(data, S1159), c.Am);
-    EXPECT_EQ(Text(data, S2359), c.Pm);
-    EXPECT_EQ(Text(data, ITime), c.Clock);
-    EXPECT_EQ(Text(data, ITLZero), c.LeadingZero);
-    EXPECT_EQ(Text(data, ITimeMarkPosn), c.MarkFirst);
-    EXPECT_EQ(Text(data, IOptionalCalendar), c.Calendar);
-    EXPECT_EQ(Text(data, ICalendarType), "1");
+    EXPECT_EQ(Text(data, LocaleSShortDate), c.ShortDate);
+    EXPECT_EQ(Char(data, LocaleSDate), c.DateSep);
+    EXPECT_EQ(Char(data, LocaleSTime), c.TimeSep);
+    EXPECT_EQ(Char(data, LocaleSDecimal), c.DecimalSep);
+    EXPECT_EQ(Text(data, LocaleS1159), c.Am);
+    EXPECT_EQ(Text(data, LocaleS2359), c.Pm);
+    EXPECT_EQ(Text(data, LocaleITime), c.Clock);
+    EXPECT_EQ(Text(data, LocaleITLZero), c.LeadingZero);
+    EXPECT_EQ(Text(data, LocaleITimeMarkPosn), c.MarkFirst);
+    EXPECT_EQ(Text(data, LocaleIOptionalCalendar), c.Calendar);
+    EXPECT_EQ(Text(data, LocaleICalendarType), "1");
     EXPECT_EQ(data.Language, c.Language);
     EXPECT_EQ(data.DoubleByte, c.DoubleByte);
 }
@@ -148,8 +136,8 @@ TEST(PosixLocaleData, CategoriesComeFromTheirOwnLocales) {
     REQUIRE_LOCALE("de_DE.UTF-8");
     REQUIRE_LOCALE("en_US.UTF-8");
     const TPosixLocaleData mixed = LoadPosixLocaleData("en_US.UTF-8", "de_DE.UTF-8", "C");
-    EXPECT_EQ(Text(mixed, SShortDate), "MM/dd/yyyy");
-    EXPECT_EQ(Char(mixed, SDecimal), ",");
+    EXPECT_EQ(Text(mixed, LocaleSShortDate), "MM/dd/yyyy");
+    EXPECT_EQ(Char(mixed, LocaleSDecimal), ",");
     EXPECT_EQ(mixed.Language, 0x0409u);
 }
 
@@ -355,10 +343,11 @@ TEST(PosixLanguage, MapsTheLanguageCodeOfALocaleName) {
 }
 
 // The one test that reads the environment: the process's data is loaded
-// once, on first use.
+// on first use, so it is dropped before and after.
 TEST(PosixLocaleService, AnswersFromTheEnvironmentsLocale) {
     REQUIRE_LOCALE("de_DE.UTF-8");
     ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+    ResetProcessLocaleData();
     const TLocaleState state = LoadLocaleTextSettings();
     ::unsetenv("LC_ALL");
 
@@ -369,11 +358,12 @@ TEST(PosixLocaleService, AnswersFromTheEnvironmentsLocale) {
     EXPECT_EQ(state.Settings.DecimalSep, ',');
     EXPECT_EQ(state.Settings.AmText, "");
     EXPECT_EQ(state.Settings.ShortTimePicture, "hh:mm");
-    EXPECT_TRUE(AcceptDateText("25.12.2017", state));
-    EXPECT_FALSE(AcceptDateText("25.12.17.", state));
+    EXPECT_TRUE(AcceptDateText("25.12.2017", state, 2017));
+    EXPECT_FALSE(AcceptDateText("25.12.17.", state, 2017));
     EXPECT_TRUE(AcceptTimeText("10:20:30", state));
     EXPECT_TRUE(AcceptTimeText("1:30 pm", state));
     EXPECT_EQ(platform::SystemMetric(platform::MetricDbcsEnabled), 0);
+    ResetProcessLocaleData();
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "expected_output.h"
+#include "common/expected_output.h"
 #include "run_process.h"
 
 namespace kelpworth::testing {
@@ -18,17 +18,17 @@ namespace {
 using expected::Banner;
 using expected::HelpAt0941;
 
-constexpr const char* kClock = "2017-12-25 09:41:07";
+constexpr const char* Clock = "2017-12-25 09:41:07";
 
 // Stamp lines of the moments the rows below ask for. At 10:20:30 the day
 // value times 86400 comes out a hair below the whole second (x87 rounding,
 // ...829.999998), so the truncation gives 10:20:29.
-const std::string kNow = "0x01D37D64-0x7CED3B80\n";              // 25.12.2017 09:41:07
-const std::string kTodayAt102030 = "0x01D37D69-0xFCC9D480\n";    // 25.12.2017 10:20:30
-const std::string kYearAgoNow = "0x01D25E93-0x04267B80\n";       // 25.12.2016 09:41:07
-const std::string kYearAgoAt102030 = "0x01D25E98-0x84031480\n";  // 25.12.2016 10:20:30
+const std::string Now = "0x01D37D64-0x7CED3B80\n";              // 25.12.2017 09:41:07
+const std::string TodayAt102030 = "0x01D37D69-0xFCC9D480\n";    // 25.12.2017 10:20:30
+const std::string YearAgoNow = "0x01D25E93-0x04267B80\n";       // 25.12.2016 09:41:07
+const std::string YearAgoAt102030 = "0x01D25E98-0x84031480\n";  // 25.12.2016 10:20:30
 
-const std::string kHelp = HelpAt0941;
+const std::string Help = HelpAt0941;
 
 class FaultMatrix : public ::testing::Test {
 protected:
@@ -41,7 +41,7 @@ protected:
         TProcessOptions options;
         options.Arguments = std::move(arguments);
         options.Environment = std::move(environment);
-        options.FixedClock = kClock;
+        options.FixedClock = Clock;
         return options;
     }
 
@@ -61,7 +61,7 @@ protected:
 TEST_F(FaultMatrix, AFileReceivesEveryLineAsWritten) {
     for (const auto& [arguments, rest] :
          std::vector<std::pair<std::vector<std::string>, std::string>>{
-             {{}, kHelp}, {{"/c"}, kNow}, {{"/d25.12.2016", "/t10:20:30"}, kYearAgoAt102030}}) {
+             {{}, Help}, {{"/c"}, Now}, {{"/d25.12.2016", "/t10:20:30"}, YearAgoAt102030}}) {
         TProcessOptions options = Options(arguments);
         options.Output = OutputTarget::File;
         ExpectDefined(RunProcess(options), rest, arguments.empty() ? "" : arguments[0]);
@@ -80,10 +80,10 @@ TEST_F(FaultMatrix, AFullFileStopsTheProcessAtTheLineThatFailed) {
     const std::vector<Row> rows = {
         {{}, Banner.size(), Banner},
         {{"/c", "/m"}, Banner.size(), Banner},
-        {{"/c", "/m"}, Banner.size() + 10, Banner + kNow.substr(0, 10)},
+        {{"/c", "/m"}, Banner.size() + 10, Banner + Now.substr(0, 10)},
         // The help screen goes out in pieces of 128 bytes: the second fails.
-        {{}, Banner.size() + 200, Banner + kHelp.substr(0, 200)},
-        {{"/?"}, Banner.size() + 128, Banner + kHelp.substr(0, 128)},
+        {{}, Banner.size() + 200, Banner + Help.substr(0, 200)},
+        {{"/?"}, Banner.size() + 128, Banner + Help.substr(0, 128)},
     };
     for (const Row& row : rows) {
         TProcessOptions options = Options(row.Arguments);
@@ -118,7 +118,7 @@ TEST_F(FaultMatrix, AHelpRequestNeverHangs) {
         options.Input = row.Input;
         options.HangUpInsteadOfKey = row.HangUp;
         options.TimeLimitSeconds = 5;
-        ExpectDefined(RunProcess(options), kHelp, row.Name);
+        ExpectDefined(RunProcess(options), Help, row.Name);
     }
 }
 
@@ -128,7 +128,7 @@ TEST_F(FaultMatrix, AKeyPressedBeforeTheWaitEndsIt) {
     options.KeyAfterMilliseconds = 0;
     options.TimeLimitSeconds = 5;
     const TProcessResult result = RunProcess(options);
-    ExpectDefined(result, kHelp, "key first");
+    ExpectDefined(result, Help, "key first");
     EXPECT_TRUE(result.TerminalRestored);
 }
 
@@ -137,7 +137,7 @@ TEST_F(FaultMatrix, AKeyPressedBeforeTheWaitEndsIt) {
 TEST_F(FaultMatrix, OnlyAnExplicitHelpRequestWaitsOnATerminal) {
     for (const auto& [arguments, rest] :
          std::vector<std::pair<std::vector<std::string>, std::string>>{
-             {{}, kHelp}, {{"foo"}, kHelp}, {{"/m"}, kHelp}, {{"/d", "/m"}, kHelp}, {{"/c"}, kNow}}) {
+             {{}, Help}, {{"foo"}, Help}, {{"/m"}, Help}, {{"/d", "/m"}, Help}, {{"/c"}, Now}}) {
         TProcessOptions options = Options(arguments);
         options.Input = InputSource::Terminal;
         options.KeyAfterMilliseconds = 3000;
@@ -171,36 +171,36 @@ TEST_F(FaultMatrix, CommandLinesOfEveryShapeGiveTheDefinedOutput) {
     const std::vector<std::string> mebibyte = Repeated(std::string(65535, 'x'), 16);
 
     const std::vector<TLineRow> rows = {
-        {"an empty argument", {""}, kHelp},
-        {"an empty argument, then /c", {"", "/c"}, kNow},
-        {"only blanks", {" ", "   "}, kHelp},
-        {"only quotes", {"\"", "\"\"", "\"\"\""}, kHelp},
-        {"a lone quote", {"\""}, kHelp},
-        {"a lone quote after the date", {"/d25.12.2016\"", "/t10:20:30"}, kTodayAt102030},
-        {"a tab alone", {"\t"}, kHelp},
-        {"a tab after /d", {"/d\t25.12.2016"}, kNow},
-        {"tabs around /c", {"\t/c\t"}, kNow},
-        {"a tab after /t", {"/d25.12.2016", "/t\t10:20:30"}, kYearAgoNow},
-        {"bytes 0x80 to 0xFF", {highBytes}, kHelp},
-        {"a high byte after the date", {"/d25.12.2016\xA0"}, kNow},
-        {"high bytes around /C", {"\xC4/C\xD6"}, kNow},
-        {"a high byte after the time", {"/D25.12.2016", "/T10:20:30\xFF"}, kYearAgoNow},
-        {"1 MiB after /c", Joined({"/c"}, mebibyte), kNow},
+        {"an empty argument", {""}, Help},
+        {"an empty argument, then /c", {"", "/c"}, Now},
+        {"only blanks", {" ", "   "}, Help},
+        {"only quotes", {"\"", "\"\"", "\"\"\""}, Help},
+        {"a lone quote", {"\""}, Help},
+        {"a lone quote after the date", {"/d25.12.2016\"", "/t10:20:30"}, TodayAt102030},
+        {"a tab alone", {"\t"}, Help},
+        {"a tab after /d", {"/d\t25.12.2016"}, Now},
+        {"tabs around /c", {"\t/c\t"}, Now},
+        {"a tab after /t", {"/d25.12.2016", "/t\t10:20:30"}, YearAgoNow},
+        {"bytes 0x80 to 0xFF", {highBytes}, Help},
+        {"a high byte after the date", {"/d25.12.2016\xA0"}, Now},
+        {"high bytes around /C", {"\xC4/C\xD6"}, Now},
+        {"a high byte after the time", {"/D25.12.2016", "/T10:20:30\xFF"}, YearAgoNow},
+        {"1 MiB after /c", Joined({"/c"}, mebibyte), Now},
         // No slash after the time: the words that follow are glued onto it.
-        {"1 MiB after the time", Joined({"/d25.12.2016", "/t10:20:30"}, mebibyte), kYearAgoNow},
+        {"1 MiB after the time", Joined({"/d25.12.2016", "/t10:20:30"}, mebibyte), YearAgoNow},
         // Ninety thousand blanks inside one value, all to be removed.
         {"1 MiB of digits and blanks after /d", Joined({"/d1"}, Repeated("9999999999", 90'000)),
-         kNow},
-        {"thousands of /m", Repeated("/m", 5000), kHelp},
-        {"thousands of empty /d", Repeated("/d", 5000), kHelp},
-        {"thousands of /t", Repeated("/t10:20:30", 3000), kTodayAt102030},
-        {"thousands of /?", Repeated("/?", 2000), kHelp},
+         Now},
+        {"thousands of /m", Repeated("/m", 5000), Help},
+        {"thousands of empty /d", Repeated("/d", 5000), Help},
+        {"thousands of /t", Repeated("/t10:20:30", 3000), TodayAt102030},
+        {"thousands of /?", Repeated("/?", 2000), Help},
         {"thousands of /c glued", {[] {
              std::string glued;
              for (int i = 0; i < 3000; ++i) glued += "/c";
              return glued;
          }()},
-         kNow},
+         Now},
     };
     for (const TLineRow& row : rows) {
         TProcessOptions options = Options(row.Arguments);
@@ -218,12 +218,12 @@ TEST_F(FaultMatrix, EverySwitchGluedToEveryOtherFollowsThePrecedence) {
     // The pairs without a help request and without /c, first then second.
     const std::vector<std::vector<std::string>> dateAndTime = {
         //        /d            /t         /m            /D25.12.2016    /T10:20:30
-        /* /d */ {kHelp, kNow, kHelp, kHelp, kTodayAt102030},
-        /* /t */ {kNow, kNow, kNow, kYearAgoNow, kNow},
-        /* /m */ {kNow, kNow, kHelp, kYearAgoNow, kTodayAt102030},
-        /* /D */ {kYearAgoNow, kYearAgoNow, kYearAgoNow, kYearAgoNow, kYearAgoAt102030},
-        /* /T */ {kTodayAt102030, kTodayAt102030, kTodayAt102030, kYearAgoAt102030,
-                  kTodayAt102030},
+        /* /d */ {Help, Now, Help, Help, TodayAt102030},
+        /* /t */ {Now, Now, Now, YearAgoNow, Now},
+        /* /m */ {Now, Now, Help, YearAgoNow, TodayAt102030},
+        /* /D */ {YearAgoNow, YearAgoNow, YearAgoNow, YearAgoNow, YearAgoAt102030},
+        /* /T */ {TodayAt102030, TodayAt102030, TodayAt102030, YearAgoAt102030,
+                  TodayAt102030},
     };
     const auto dateAndTimeIndex = [](std::size_t s) { return s < 4 ? s - 1 : s - 3; };
     for (std::size_t first = 0; first < switches.size(); ++first) {
@@ -232,9 +232,9 @@ TEST_F(FaultMatrix, EverySwitchGluedToEveryOtherFollowsThePrecedence) {
             std::string rest;
             const auto isHelp = [](std::size_t s) { return s == 4 || s == 5; };
             if (isHelp(first) || isHelp(second)) {
-                rest = kHelp;
+                rest = Help;
             } else if (first == 0 || second == 0) {
-                rest = kNow;
+                rest = Now;
             } else {
                 rest = dateAndTime[dateAndTimeIndex(first)][dateAndTimeIndex(second)];
             }
@@ -246,7 +246,7 @@ TEST_F(FaultMatrix, EverySwitchGluedToEveryOtherFollowsThePrecedence) {
     }
     std::string all;
     for (const std::string& s : switches) all += s;
-    ExpectDefined(RunProcess(Options({all})), kHelp, all);
+    ExpectDefined(RunProcess(Options({all})), Help, all);
 }
 
 // ---------------------------------------------------------------- environment
@@ -259,17 +259,17 @@ TEST_F(FaultMatrix, AnyRegionalSettingGivesTheDefinedOutput) {
         std::string Rest;
     };
     std::vector<Row> rows = {
-        {{"LANG=de_DE.UTF-8"}, kYearAgoAt102030},
-        {{"LANG=xx_YY.UTF-8"}, kTodayAt102030},
-        {{"LC_ALL=no_such_locale"}, kTodayAt102030},
-        {{"LANG", "LC_ALL"}, kTodayAt102030},
+        {{"LANG=de_DE.UTF-8"}, YearAgoAt102030},
+        {{"LANG=xx_YY.UTF-8"}, TodayAt102030},
+        {{"LC_ALL=no_such_locale"}, TodayAt102030},
+        {{"LANG", "LC_ALL"}, TodayAt102030},
         // An unknown category alone falls back to the C settings.
-        {{"LANG=de_DE.UTF-8", "LC_TIME=xx_YY", "LC_NUMERIC=@"}, kTodayAt102030},
-        {{"LANG=de_DE.UTF-8", "LC_NUMERIC=@"}, kYearAgoAt102030},
+        {{"LANG=de_DE.UTF-8", "LC_TIME=xx_YY", "LC_NUMERIC=@"}, TodayAt102030},
+        {{"LANG=de_DE.UTF-8", "LC_NUMERIC=@"}, YearAgoAt102030},
     };
     // Separators of several bytes: year, month and day signs, and blanks.
     for (const char* name : {"ja_JP.UTF-8", "zh_CN.UTF-8", "ko_KR.UTF-8"}) {
-        if (LocaleAvailable(name)) rows.push_back({{std::string("LC_ALL=") + name}, kTodayAt102030});
+        if (LocaleAvailable(name)) rows.push_back({{std::string("LC_ALL=") + name}, TodayAt102030});
     }
     for (const Row& row : rows) {
         ExpectDefined(RunProcess(Options({"/d25.12.2016", "/t10:20:30"}, row.Environment)),
@@ -282,7 +282,7 @@ TEST_F(FaultMatrix, AnyRegionalSettingGivesTheDefinedOutput) {
 TEST_F(FaultMatrix, AnyTimeZoneSettingGivesTheDefinedOutput) {
     for (const char* zone : {"TZ", "TZ=", "TZ=Pacific/Kiritimati", "TZ=Invalid/Zone",
                              "TZ=<+99>-99", "TZ=:/nonexistent"}) {
-        ExpectDefined(RunProcess(Options({"/c"}, {"LANG=de_DE.UTF-8", zone})), kNow, zone);
+        ExpectDefined(RunProcess(Options({"/c"}, {"LANG=de_DE.UTF-8", zone})), Now, zone);
     }
 }
 

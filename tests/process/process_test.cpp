@@ -4,16 +4,16 @@
 
 #include <string>
 
-#include "expected_output.h"
+#include "common/expected_output.h"
 #include "run_process.h"
 
 namespace kelpworth::testing {
 namespace {
 
-const std::string& kBanner = expected::Banner;
-const std::string& kHelpAt0941 = expected::HelpAt0941;
+const std::string& Banner = expected::Banner;
+const std::string& HelpAt0941 = expected::HelpAt0941;
 
-constexpr const char* kClock = "2017-12-25 09:41:07";
+constexpr const char* Clock = "2017-12-25 09:41:07";
 
 class Executable : public ::testing::Test {
 protected:
@@ -25,7 +25,7 @@ protected:
         TProcessOptions options;
         options.Arguments = std::move(arguments);
         options.Environment = std::move(environment);
-        options.FixedClock = kClock;
+        options.FixedClock = Clock;
         return RunProcess(options);
     }
 };
@@ -33,7 +33,7 @@ protected:
 TEST_F(Executable, NoArgumentsPrintTheBannerAndTheHelpScreen) {
     const TProcessResult result = Run({});
     EXPECT_EQ(result.ExitCode, 0);
-    EXPECT_EQ(result.Output, kBanner + kHelpAt0941);
+    EXPECT_EQ(result.Output, Banner + HelpAt0941);
     EXPECT_EQ(result.Output.find('\x1b'), std::string::npos);  // no colours into a pipe
     EXPECT_EQ(result.Error, "");
 }
@@ -60,14 +60,14 @@ TEST_F(Executable, PrintsTheStampOfAGivenMoment) {
     for (const Case& c : cases) {
         const TProcessResult result = Run(c.arguments);
         EXPECT_EQ(result.ExitCode, 0);
-        EXPECT_EQ(result.Output, kBanner + c.stampLine) << c.arguments[0];
+        EXPECT_EQ(result.Output, Banner + c.stampLine) << c.arguments[0];
     }
 }
 
 TEST_F(Executable, ShowsTheDetailsOnStandardError) {
     const TProcessResult result = Run({"/m", "/d05.03.2017", "/t07:08:09"});
     EXPECT_EQ(result.ExitCode, 0);
-    EXPECT_EQ(result.Output, kBanner + "0x01D2957F-0x3E8D5280\n");
+    EXPECT_EQ(result.Output, Banner + "0x01D2957F-0x3E8D5280\n");
     EXPECT_EQ(result.Error,
               "'DateStr=05.03.2017'\r\n'TimeStr=07:08:09'\r\n'Day=5'\r\n'Month=3'\r\n"
               "'Year=2017'\r\n'Hour=7'\r\n'Minute=8'\r\n'Second=9'\r\n"
@@ -78,27 +78,27 @@ TEST_F(Executable, AHelpRequestWithoutATerminalEndsAtOnce) {
     for (InputSource input : {InputSource::DevNull, InputSource::Pipe, InputSource::Closed}) {
         TProcessOptions options;
         options.Arguments = {"/?"};
-        options.FixedClock = kClock;
+        options.FixedClock = Clock;
         options.Input = input;
         options.TimeLimitSeconds = 5;
         const TProcessResult result = RunProcess(options);
         EXPECT_FALSE(result.TimedOut);
         EXPECT_EQ(result.ExitCode, 0);
-        EXPECT_EQ(result.Output, kBanner + kHelpAt0941);
+        EXPECT_EQ(result.Output, Banner + HelpAt0941);
     }
 }
 
 TEST_F(Executable, AHelpRequestOnATerminalWaitsForAKey) {
     TProcessOptions options;
     options.Arguments = {"/help"};
-    options.FixedClock = kClock;
+    options.FixedClock = Clock;
     options.Input = InputSource::Terminal;
     options.KeyAfterMilliseconds = 400;
     const TProcessResult result = RunProcess(options);
     EXPECT_TRUE(result.RunningWhenKeySent);
     EXPECT_FALSE(result.TimedOut);
     EXPECT_EQ(result.ExitCode, 0);
-    EXPECT_EQ(result.Output, kBanner + kHelpAt0941);
+    EXPECT_EQ(result.Output, Banner + HelpAt0941);
     EXPECT_TRUE(result.TerminalRestored);
 }
 
@@ -106,7 +106,7 @@ TEST_F(Executable, ASignalDuringTheKeyWaitRestoresTheTerminal) {
     for (int signalNumber : {SIGINT, SIGTERM}) {
         TProcessOptions options;
         options.Arguments = {"/?"};
-        options.FixedClock = kClock;
+        options.FixedClock = Clock;
         options.Input = InputSource::Terminal;
         options.SignalInsteadOfKey = signalNumber;
         const TProcessResult result = RunProcess(options);
@@ -141,7 +141,7 @@ TEST_F(Executable, FailedWritesStopWithTheRunTimeError) {
 TEST_F(Executable, WritesToDevNullSucceed) {
     TProcessOptions options;
     options.Arguments = {"/c"};
-    options.FixedClock = kClock;
+    options.FixedClock = Clock;
     options.Output = OutputTarget::DevNull;
     const TProcessResult result = RunProcess(options);
     EXPECT_EQ(result.ExitCode, 0);

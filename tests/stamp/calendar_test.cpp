@@ -52,12 +52,12 @@ std::uint64_t BitsOf(double value) {
 // the time counts backwards on the days between the origin and the zero
 // day, and days before the origin count as a positive distance.
 std::int64_t ExactMilliseconds(std::int64_t day, std::int64_t millisecondOfDay) {
-    constexpr std::int64_t kOrigin = -109'205;
-    constexpr std::int64_t kDay = 86'400'000;
-    if (day >= 0) return (day - kOrigin) * kDay + millisecondOfDay;
-    if (day > kOrigin) return (day - kOrigin) * kDay - millisecondOfDay;
-    if (day == kOrigin) return millisecondOfDay;
-    return (kOrigin - day) * kDay + millisecondOfDay;
+    constexpr std::int64_t Origin = -109'205;
+    constexpr std::int64_t Day = 86'400'000;
+    if (day >= 0) return (day - Origin) * Day + millisecondOfDay;
+    if (day > Origin) return (day - Origin) * Day - millisecondOfDay;
+    if (day == Origin) return millisecondOfDay;
+    return (Origin - day) * Day + millisecondOfDay;
 }
 
 std::int64_t ExactWholeSeconds(const TFields& f) {

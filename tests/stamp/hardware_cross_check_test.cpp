@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "cross_check.h"
+#include "common/cross_check.h"
 
 namespace kelpworth::testing {
 namespace {

@@ -20,9 +20,9 @@ std::uint64_t BitsOf(double value) {
     return std::bit_cast<std::uint64_t>(value);
 }
 
-constexpr std::uint64_t kOne = 0x3FF0000000000000;
-constexpr std::uint64_t kLargest = 0x7FEFFFFFFFFFFFFF;
-constexpr std::uint64_t kInfinity = 0x7FF0000000000000;
+constexpr std::uint64_t One = 0x3FF0000000000000;
+constexpr std::uint64_t Largest = 0x7FEFFFFFFFFFFFFF;
+constexpr std::uint64_t Infinity = 0x7FF0000000000000;
 
 struct TSumCase {
     const char* Why;
@@ -35,29 +35,29 @@ TEST(TwoStageAdd, RoundsTwiceWithCorrectStickyBits) {
     const TSumCase cases[] = {
         // 1 + 2^-53 + 2^-105: the 64-bit stage lands on the tie 1 + 2^-53,
         // the binary64 stage takes the even 1; one rounding gives 1 + 2^-52.
-        {"tie made by the first stage", kOne, 0x3CA0000000000001, kOne},
+        {"tie made by the first stage", One, 0x3CA0000000000001, One},
         // 1 + 2^-53 + 2^-64: an exact 64-bit tie goes down to even first.
-        {"64-bit tie to even", kOne, 0x3CA0020000000000, kOne},
+        {"64-bit tie to even", One, 0x3CA0020000000000, One},
         // 1 + 2^-53 + 2^-63 + 2^-64: the 64-bit tie goes up, past the half.
-        {"64-bit tie up", kOne, 0x3CA0060000000000, 0x3FF0000000000001},
+        {"64-bit tie up", One, 0x3CA0060000000000, 0x3FF0000000000001},
         // 1 - 2^-54 - 2^-106 lands on the tie below 1, which goes up to 1.
-        {"tie below a power of two", kOne, 0xBC90000000000001, kOne},
+        {"tie below a power of two", One, 0xBC90000000000001, One},
         {"negative operands mirror", 0xBFF0000000000000, 0xBCA0020000000000, 0xBFF0000000000000},
         {"ordinary tie to even", 0x3FF0000000000001, 0x3CA0000000000000, 0x3FF0000000000002},
-        {"operands swapped", 0x3CA0000000000001, kOne, kOne},
+        {"operands swapped", 0x3CA0000000000001, One, One},
         // Second operands far below the first: only their sticky bit counts.
-        {"smallest subnormal added", kOne, 0x0000000000000001, kOne},
-        {"smallest subnormal subtracted", kOne, 0x8000000000000001, kOne},
-        {"part inside, part below the window", kOne, 0xBBF0000000000001, kOne},
-        {"huge minus tiny", kLargest, 0x8000000000000001, kLargest},
+        {"smallest subnormal added", One, 0x0000000000000001, One},
+        {"smallest subnormal subtracted", One, 0x8000000000000001, One},
+        {"part inside, part below the window", One, 0xBBF0000000000001, One},
+        {"huge minus tiny", Largest, 0x8000000000000001, Largest},
         // Subnormal results are exact.
         {"subnormal sum", 0x0000000000000001, 0x0000000000000001, 0x0000000000000002},
         {"normal difference to subnormal", 0x0018000000000000, 0x8010000000000000,
          0x0008000000000000},
         // Past the largest finite number: half an ulp is a tie that goes up.
-        {"overflow at the tie", kLargest, 0x7C90000000000000, kInfinity},
-        {"below the tie stays finite", kLargest, 0x7C80000000000000, kLargest},
-        {"overflow of the sum", kLargest, kLargest, kInfinity},
+        {"overflow at the tie", Largest, 0x7C90000000000000, Infinity},
+        {"below the tie stays finite", Largest, 0x7C80000000000000, Largest},
+        {"overflow of the sum", Largest, Largest, Infinity},
         // Zeros and cancellation.
         {"cancellation gives +0", 0xC0FAA95000000000, 0x40FAA95000000000, 0},
         {"-0 + -0", 0x8000000000000000, 0x8000000000000000, 0x8000000000000000},
@@ -93,7 +93,7 @@ TEST(TwoStageMultiply, RoundsTwice) {
         {0x3FFD9B6E80D1BE51, 219'930'724, 0x41B841DF4C3A4AB0},
         {0x3FFD18CAD6B51F91, 1'464'105'833, 0x41E3D66B17626C64},
         {0x8000000000000001, 3, 0x8000000000000003},  // subnormal, exact
-        {kLargest, 2, kInfinity},
+        {Largest, 2, Infinity},
         {0xC000000000000000, 0, 0x8000000000000000},  // -2 * 0 = -0
     };
     for (const auto& c : cases) {

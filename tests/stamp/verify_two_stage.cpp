@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <iostream>
 
-#include "cross_check.h"
+#include "common/cross_check.h"
 
 namespace {
 

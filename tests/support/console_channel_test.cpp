@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "test_support.h"
+#include "common/test_support.h"
 
 namespace kelpworth {
 namespace {
@@ -68,8 +68,7 @@ TEST_F(ConsoleChannel, AFailedWriteDropsTheRestOfTheText) {
 
 TEST_F(ConsoleChannel, AWriteBeforeTheAttachStopsWith103) {
     for (const std::size_t length : {std::size_t{5}, std::size_t{300}}) {
-        ProcessChannel() = TConsoleChannel{};
-        PendingIoResult() = 0;
+        ResetConsoleChannel();
         try {
             WriteLine(std::string(length, 'q'));
             FAIL() << "the process should have ended";

@@ -13,7 +13,7 @@ struct ReadingCase {
 
 // Both readings of one reader: the plain one keeps whatever was read, the
 // one with a default gives the default whenever the reader failed.
-const ReadingCase kReadingCases[] = {
+const ReadingCase ReadingCases[] = {
     {"", 0, 7},
     {" ", 0, 7},
     {"0", 0, 0},
@@ -60,7 +60,7 @@ TEST_P(NumberReaderTable, BothDecimalReadings) {
     EXPECT_EQ(ReadDecimalOr(c.text, 7), c.decimalOrSeven) << '"' << c.text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, NumberReaderTable, ::testing::ValuesIn(kReadingCases));
+INSTANTIATE_TEST_SUITE_P(Texts, NumberReaderTable, ::testing::ValuesIn(ReadingCases));
 
 }  // namespace
 }  // namespace kelpworth

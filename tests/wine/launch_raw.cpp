@@ -21,8 +21,8 @@
 
 namespace {
 
-constexpr char kLineVariable[] = "KELPWORTH_RAW_COMMAND_LINE";
-constexpr char kHexLineVariable[] = "KELPWORTH_RAW_COMMAND_LINE_HEX";
+constexpr char LineVariable[] = "KELPWORTH_RAW_COMMAND_LINE";
+constexpr char HexLineVariable[] = "KELPWORTH_RAW_COMMAND_LINE_HEX";
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -59,19 +59,19 @@ int main(int argc, char** argv) {
     const bool noOutput = argc == 3 && std::strcmp(argv[1], "--no-output") == 0;
     if (argc != 2 && !noOutput) {
         std::fprintf(stderr, "usage: kelpworth_launch_raw [--no-output] PROGRAM (line in %s)\n",
-                     kLineVariable);
+                     LineVariable);
         return 254;
     }
     const char* program = argv[argc - 1];
     // CreateProcessA may write into the line, so it lives in a buffer.
-    std::vector<char> line = Variable(kLineVariable);
-    const std::vector<char> hex = Variable(kHexLineVariable);
+    std::vector<char> line = Variable(LineVariable);
+    const std::vector<char> hex = Variable(HexLineVariable);
     if (!hex.empty() && !DecodeHex(hex, line)) {
-        std::fprintf(stderr, "kelpworth_launch_raw: %s is not hex\n", kHexLineVariable);
+        std::fprintf(stderr, "kelpworth_launch_raw: %s is not hex\n", HexLineVariable);
         return 254;
     }
     if (line.empty()) {
-        std::fprintf(stderr, "kelpworth_launch_raw: %s is not set\n", kLineVariable);
+        std::fprintf(stderr, "kelpworth_launch_raw: %s is not set\n", LineVariable);
         return 254;
     }
     line.push_back('\0');

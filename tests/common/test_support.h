@@ -1,5 +1,5 @@
 // Shared by the in-process tests: a fresh fake platform and console
-// channel for every test.
+// channel for every test, each reset where it is owned.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -14,8 +14,7 @@ class FakePlatformTest : public ::testing::Test {
 protected:
     void SetUp() override {
         fake::ResetFake();
-        ProcessChannel() = TConsoleChannel{};
-        PendingIoResult() = 0;
+        ResetConsoleChannel();
     }
     fake::TFakePlatform& fake() { return fake::Fake(); }
 };

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "extended_arithmetic.h"
+#include "common/extended_arithmetic.h"
 
 namespace kelpworth::testing {
 

@@ -6,7 +6,7 @@
 
 #include "app/run_flow.h"
 #include "locale/locale_state.h"
-#include "test_support.h"
+#include "common/test_support.h"
 
 namespace kelpworth {
 namespace {
@@ -26,7 +26,7 @@ protected:
 };
 
 TEST_F(LocaleChecksAtStart, ADateInTheLocalesFormStands) {
-    fake().LocaleItems = {{LocaleSShortDate, "dd.MM.yyyy"}, {LocaleSDate, "."}};
+    fake().LocaleItems = {{platform::LocaleSShortDate, "dd.MM.yyyy"}, {platform::LocaleSDate, "."}};
     const std::string given = StampLineOf("kelpworth /d01.01.1601 /t00:00:00");
     EXPECT_EQ(given, "0x00000000-0x00000000\n");
 }

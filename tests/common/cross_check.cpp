@@ -1,4 +1,4 @@
-#include "cross_check.h"
+#include "common/cross_check.h"
 
 #include <bit>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "extended_arithmetic.h"
+#include "common/extended_arithmetic.h"
 #include "stamp/calendar.h"
 #include "stamp/two_stage.h"
 
@@ -113,9 +113,9 @@ std::uint32_t RandomFactor(TRandom& random) {
 
 TCrossCheck CrossCheckTimeFractions(std::uint32_t first, std::uint32_t end, std::uint32_t stride) {
     TCrossCheck check;
-    constexpr std::uint32_t kDay = 86'400'000;
+    constexpr std::uint32_t Day = 86'400'000;
     for (std::uint32_t ms = first; ms < end; ms += stride) {
-        Compare(check, TwoStageDivide(ms, kDay), ExtendedDivide(ms, kDay), SingleDivide(ms, kDay),
+        Compare(check, TwoStageDivide(ms, Day), ExtendedDivide(ms, Day), SingleDivide(ms, Day),
                 [&] { return std::to_string(ms) + " / 86400000"; });
     }
     return check;
@@ -124,11 +124,11 @@ TCrossCheck CrossCheckTimeFractions(std::uint32_t first, std::uint32_t end, std:
 TCrossCheck CrossCheckCalendarDomain(std::uint64_t seed, std::uint64_t count) {
     TCrossCheck check;
     TRandom random(seed);
-    constexpr std::int64_t kFirstDay = -693'593;  // 0001-01-01
-    constexpr std::int64_t kLastDay = 2'958'465;  // 9999-12-31
+    constexpr std::int64_t FirstDay = -693'593;  // 0001-01-01
+    constexpr std::int64_t LastDay = 2'958'465;  // 9999-12-31
     for (std::uint64_t i = 0; i < count; ++i) {
         const auto day = static_cast<double>(
-            kFirstDay + static_cast<std::int64_t>(Below(random, kLastDay - kFirstDay + 1)));
+            FirstDay + static_cast<std::int64_t>(Below(random, LastDay - FirstDay + 1)));
         const auto ms = static_cast<std::uint32_t>(Below(random, 86'400'000));
         const double fraction = TwoStageDivide(ms, 86'400'000);
 
