@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "test_support.h"
+#include "common/test_support.h"
 
 namespace kelpworth {
 namespace {
@@ -46,6 +46,9 @@ TEST_F(TimeCheckTest, AnswersForColonAndFullStopSeparators) {
         {"12345", false, false},      {"", true, true},
         {"99:99:99:", false, false},  {"25:00:00:1", false, false},
         {" 10 : 20 ", true, true},    {"23:", true, true},
+        // the largest second, and the number reader's stop after 1000
+        {"0:0:59:0", true, true},     {"0:0:60:0", false, true},
+        {"1000", true, true},         {"10000", false, false},
     };
     const TLocaleState colonWithPoint = StateWithTimeSeparators(':', '.');
     const TLocaleState colonWithComma = StateWithTimeSeparators(':', ',');
