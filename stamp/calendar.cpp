@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "stamp/civil_calendar.h"
 #include "stamp/two_stage.h"
 
 namespace kelpworth {
@@ -15,7 +16,6 @@ constexpr std::uint16_t MonthDays[2][12] = {
 
 constexpr std::uint32_t MillisecondsPerDay = 86'400'000;
 constexpr std::uint32_t SecondsPerDay = 86'400;
-constexpr std::uint64_t UnitsPerSecond = 10'000'000;
 
 // 1899-12-30 counted in days from 0001-01-01 as day 1.
 constexpr std::int32_t ZeroDayOffset = 693'594;
@@ -86,6 +86,28 @@ std::int64_t WholeSecondsBetween(double now, double then) {
     constexpr double Limit = 9'223'372'036'854'775'808.0;  // 2^63
     if (!(span < Limit)) return std::numeric_limits<std::int64_t>::min();
     return static_cast<std::int64_t>(span);
+}
+
+std::uint64_t ExactStampOfFields(std::uint16_t year, std::uint16_t month, std::uint16_t day,
+                                 std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
+                                 std::uint16_t millisecond) {
+    const auto days = static_cast<std::int64_t>(DayNumber(year, month, day));
+    const bool validTime = hour < 24 && minute < 60 && second < 60 && millisecond < 1000;
+    const std::int64_t timeOfDay =
+        validTime ? hour * 3'600'000 + minute * 60'000 + second * 1'000 + millisecond : 0;
+    constexpr auto OriginDay = static_cast<std::int64_t>(-StampOrigin);
+    constexpr std::int64_t MillisecondsInDay = MillisecondsPerDay;
+    // Milliseconds from the origin, never negative: the time of day counts
+    // away from the zero day, and days before the origin count back to it.
+    std::int64_t milliseconds = 0;
+    if (days >= 0) {
+        milliseconds = (days + OriginDay) * MillisecondsInDay + timeOfDay;
+    } else if (days > -OriginDay) {
+        milliseconds = (days + OriginDay) * MillisecondsInDay - timeOfDay;
+    } else {
+        milliseconds = (-OriginDay - days) * MillisecondsInDay + timeOfDay;
+    }
+    return static_cast<std::uint64_t>(milliseconds / 1000) * UnitsPerSecond;
 }
 
 // The steps above are in this file, so the chain runs as one inlined piece

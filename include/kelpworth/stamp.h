@@ -18,4 +18,22 @@ std::uint64_t StampOfFields(std::uint16_t year, std::uint16_t month, std::uint16
 // 21 characters.
 std::string StampText(std::uint64_t stamp);
 
+// A date and time of day to the 100 ns, in the proleptic Gregorian
+// calendar.
+struct TStampMoment {
+    std::uint16_t Year = 1601;
+    std::uint16_t Month = 1;
+    std::uint16_t Day = 1;
+    std::uint16_t Hour = 0;
+    std::uint16_t Minute = 0;
+    std::uint16_t Second = 0;
+    std::uint32_t Units = 0;  // 100-ns units after the second, 0 to 9,999,999
+};
+
+// The moment a stamp stands for, exactly: every count has one, up to the
+// year 60056 (2^64 - 1). The reverse of the count itself, not of
+// StampOfFields, whose arithmetic can come out a second short and counts
+// the time of day backwards on the days 02.01.1601 to 29.12.1899.
+TStampMoment FieldsOfStamp(std::uint64_t stamp);
+
 }  // namespace kelpworth

@@ -1,0 +1,118 @@
+#include "stamp/civil_calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "kelpworth/stamp.h"
+#include "stamp/calendar.h"
+
+namespace kelpworth {
+namespace {
+
+TEST(CivilCalendar, FixedDays) {
+    struct Case {
+        TCivilDate Date;
+        std::int64_t Days;
+    };
+    const Case cases[] = {
+        {{1601, 1, 1}, 0},          {{1601, 1, 2}, 1},          {{1600, 12, 31}, -1},
+        {{1600, 2, 29}, -307},      {{1, 1, 1}, -584'388},      {{1899, 12, 30}, 109'205},
+        {{1970, 1, 1}, 134'774},    {{2000, 2, 29}, 145'790},   {{2017, 12, 25}, 152'299},
+        {{9999, 12, 31}, 3'067'670}, {{10000, 1, 1}, 3'067'671}, {{0, 12, 31}, -584'389},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DaysFrom1601(c.Date), c.Days) << c.Date.Year << '-' << c.Date.Month;
+        const TCivilDate back = CivilDateOf(c.Days);
+        EXPECT_EQ(back.Year, c.Date.Year);
+        EXPECT_EQ(back.Month, c.Date.Month);
+        EXPECT_EQ(back.Day, c.Date.Day);
+    }
+}
+
+// Two independent countings of the same calendar agree on every day of the
+// years 1 to 9999: the exact one and the day number of the stamp's own
+// arithmetic, which counts from 30.12.1899.
+TEST(CivilCalendar, AgreesWithTheDayNumberOnEveryDay) {
+    std::int64_t days = DaysFrom1601({1, 1, 1});
+    int mismatches = 0;
+    for (std::int64_t year = 1; year <= 9999; ++year) {
+        for (std::uint16_t month = 1; month <= 12; ++month) {
+            for (std::uint16_t day = 1; day <= 31; ++day) {
+                const auto y = static_cast<std::uint16_t>(year);
+                if (!IsCalendarDate(year, month, day)) {
+                    mismatches += DayNumber(y, month, day) == 0.0 ? 0 : 1;
+                    continue;
+                }
+                const TCivilDate date = CivilDateOf(days);
+                mismatches += DaysFrom1601({year, month, day}) == days ? 0 : 1;
+                mismatches += date.Year == year && date.Month == month && date.Day == day ? 0 : 1;
+                mismatches += DayNumber(y, month, day) + 109'205.0 == static_cast<double>(days)
+                                  ? 0
+                                  : 1;
+                ++days;
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(days, DaysFrom1601({10000, 1, 1}));
+}
+
+TEST(FieldsOfStamp, TheMomentToTheHundredNanoseconds) {
+    struct Case {
+        std::uint64_t Stamp;
+        TStampMoment Moment;
+    };
+    const Case cases[] = {
+        {0, {1601, 1, 1, 0, 0, 0, 0}},
+        {1, {1601, 1, 1, 0, 0, 0, 1}},
+        {0x01D37D69FCC9D480, {2017, 12, 25, 10, 20, 29, 0}},
+        {116'444'736'000'000'000, {1970, 1, 1, 0, 0, 0, 0}},
+        {116'444'735'999'999'999, {1969, 12, 31, 23, 59, 59, 9'999'999}},
+        {0x24C85A5ED127A980, {9999, 12, 31, 23, 59, 59, 0}},
+        {0x7FFFFFFFFFFFFFFF, {30828, 9, 14, 2, 48, 5, 4'775'807}},
+        {0xFFFFFFFFFFFFFFFF, {60056, 5, 28, 5, 36, 10, 9'551'615}},
+    };
+    for (const Case& c : cases) {
+        const TStampMoment m = FieldsOfStamp(c.Stamp);
+        EXPECT_EQ(m.Year, c.Moment.Year) << c.Stamp;
+        EXPECT_EQ(m.Month, c.Moment.Month) << c.Stamp;
+        EXPECT_EQ(m.Day, c.Moment.Day) << c.Stamp;
+        EXPECT_EQ(m.Hour, c.Moment.Hour) << c.Stamp;
+        EXPECT_EQ(m.Minute, c.Moment.Minute) << c.Stamp;
+        EXPECT_EQ(m.Second, c.Moment.Second) << c.Stamp;
+        EXPECT_EQ(m.Units, c.Moment.Units) << c.Stamp;
+    }
+}
+
+// The exact count by the arithmetic's own rules, and where the rounded
+// arithmetic falls a second short of it.
+TEST(ExactStampOfFields, IsTheStampOrOneSecondMore) {
+    struct Case {
+        std::uint16_t Fields[7];
+        std::uint64_t WholeSeconds;  // exact
+        bool Short;                  // StampOfFields gives one second less
+    };
+    const Case cases[] = {
+        {{2017, 1, 1, 0, 0, 3, 0}, 13'127'702'403, true},
+        {{2017, 1, 1, 0, 0, 3, 1}, 13'127'702'403, false},
+        {{1970, 1, 1, 0, 0, 3, 0}, 11'644'473'603, true},
+        {{1601, 1, 1, 0, 0, 1, 0}, 1, true},
+        {{1601, 1, 2, 0, 0, 1, 0}, 86'399, false},   // counted backwards
+        {{1601, 1, 2, 0, 0, 1, 50}, 86'398, false},
+        {{1600, 12, 31, 6, 0, 0, 0}, 108'000, false},
+        {{2017, 2, 31, 12, 0, 0, 0}, 9'435'355'200, false},  // counts as 30.12.1899
+        {{2017, 1, 1, 24, 30, 15, 0}, 13'127'702'400, false},
+        {{9999, 12, 31, 23, 59, 59, 0}, 265'046'774'399, false},
+    };
+    for (const Case& c : cases) {
+        const auto* f = c.Fields;
+        const std::uint64_t exact = ExactStampOfFields(f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+        EXPECT_EQ(exact, c.WholeSeconds * 10'000'000) << f[0] << '-' << f[1] << '-' << f[2];
+        const std::uint64_t kept = StampOfFields(f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+        EXPECT_EQ(kept + (c.Short ? 10'000'000 : 0), exact) << f[0] << '-' << f[1] << '-' << f[2];
+    }
+}
+
+}  // namespace
+}  // namespace kelpworth
