@@ -75,6 +75,10 @@ bool HasArguments(std::string_view commandLine) {
     return !argument.empty();
 }
 
+bool QuietRequested(std::string_view commandLine) {
+    return HasArguments(commandLine) && Occurs(LowerAscii(commandLine), "/q");
+}
+
 std::string ExtractValue(std::string_view line, std::size_t start) {
     std::string_view value = line.substr(start - 1);
     // With a slash further on, the value ends before it, or at the first
@@ -109,12 +113,17 @@ TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueCh
 
     const std::string line = LowerAscii(commandLine);
     request.Details = Occurs(line, "/m");
+    request.Quiet = Occurs(line, "/q");
+    request.Strict = Occurs(line, "/s");
+    request.Utc = Occurs(line, "/u");
+    request.EveryForm = Occurs(line, "/x");
 
     if (Occurs(line, "/?") || Occurs(line, "/help")) {
         record.Mode = HelpMode;
         return request;
     }
     if (Occurs(line, "/c")) {
+        request.Current = true;
         record.DateStr = CurrentDateText();
         record.TimeStr = CurrentTimeText();
         return request;

@@ -30,14 +30,23 @@ struct TGivenValue {
 
 struct TCommandLineRequest {
     TDateTimeRecord Record;
-    bool Details = false;  // "/m" anywhere
-    TGivenValue Date;      // what "/d" gave
-    TGivenValue Time;      // what "/t" gave
+    bool Details = false;    // "/m": show the details
+    bool Quiet = false;      // "/q": no banner
+    bool Strict = false;     // "/s": refuse what would be replaced
+    bool Utc = false;        // "/u": the stamp of the moment's UTC date and time
+    bool EveryForm = false;  // "/x": every form of the stamp
+    bool Current = false;    // "/c" made the request (help aside)
+    TGivenValue Date;        // what "/d" gave
+    TGivenValue Time;        // what "/t" gave
 };
 
 // Whether the line carries at least one argument after the program name,
 // counted the way the process start-up splits a command line.
 bool HasArguments(std::string_view commandLine);
+
+// Whether the line asks for quiet output ("/q"), as ReadCommandLine finds
+// it; known before the banner is due.
+bool QuietRequested(std::string_view commandLine);
 
 // The value that starts at 1-based position `start` of `line`: it ends at
 // the next slash, or at the next blank when a slash follows later; with no

@@ -9,7 +9,7 @@
 #include "locale/locale_settings.h"
 #include "locale/time_check.h"
 #include "platform/platform.h"
-#include "stamp/stamp_conversion.h"
+#include "app/stamp_request.h"
 #include "support/clock_text.h"
 #include "support/console_channel.h"
 #include "support/text.h"
@@ -17,13 +17,15 @@
 namespace kelpworth {
 namespace {
 
-// Start-up of the support units, in their fixed order. Returns the checks
-// the command-line values must pass.
-TValueChecks StartSupportUnits() {
+// Start-up of the support units, in their fixed order. Returns the locale
+// settings, read once here for the rest of the run.
+std::shared_ptr<const TLocaleState> StartSupportUnits() {
     AttachConsoleChannel();
-    // The locale settings are read once here and shared by both checks for
-    // the rest of the run.
-    const auto settings = std::make_shared<const TLocaleState>(LoadLocaleTextSettings());
+    return std::make_shared<const TLocaleState>(LoadLocaleTextSettings());
+}
+
+// The checks the command-line values must pass, in the user's settings.
+TValueChecks ChecksIn(const std::shared_ptr<const TLocaleState>& settings) {
     return TValueChecks{
         [settings](const std::string& text) {
             return AcceptDateText(text, *settings, ThisYear());
@@ -42,22 +44,26 @@ std::string FilledHelpText() {
 }
 
 int RunKelpworth() {
-    const TValueChecks checks = StartSupportUnits();
+    const std::shared_ptr<const TLocaleState> settings = StartSupportUnits();
 
     const platform::Handle output = LookUpStandardHandle(platform::StandardStream::Output);
     const platform::Handle input = LookUpStandardHandle(platform::StandardStream::Input);
     platform::ShowConsoleIcon();
 
-    SetOutputTextAttribute(output, platform::BannerAttribute);
-    WriteLine(BannerText);
-    SetOutputTextAttribute(output, platform::NormalAttribute);
+    const std::string commandLine = platform::ReadRawCommandLine();
+    if (!QuietRequested(commandLine)) {
+        SetOutputTextAttribute(output, platform::BannerAttribute);
+        WriteLine(BannerText);
+        SetOutputTextAttribute(output, platform::NormalAttribute);
+    }
 
-    const TCommandLineRequest request =
-        ReadCommandLine(platform::ReadRawCommandLine(), checks);
+    const TCommandLineRequest request = ReadCommandLine(commandLine, ChecksIn(settings));
     const TDateTimeRecord& current = request.Record;
 
-    if (!current.DateStr.empty()) {
-        ConvertRequest(current, request.Details, TitleText);
+    int exitCode = 0;
+    // A strict request says what is wrong with an empty date, too.
+    if (!current.DateStr.empty() || (request.Strict && request.Date.Present)) {
+        exitCode = CarryOutStampRequest(request, settings->Settings, TitleText);
     } else if (current.Mode == HelpMode) {
         ShowHelpScreen();
         WaitForKeyDown(input);
@@ -66,7 +72,7 @@ int RunKelpworth() {
     }
 
     CloseConsoleChannel();
-    return 0;
+    return exitCode;
 }
 
 }  // namespace kelpworth

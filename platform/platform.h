@@ -123,6 +123,23 @@ int RenderTime(LocaleId locale, std::uint32_t flags, const TSystemTime& time,
 // lstrlenA: bytes before the first byte 0.
 int TextLength(const char* text);
 
+// ------------------------------------------------------------ the time zone
+
+// GetSystemTime: the clock in UTC.
+TSystemTime ReadUniversalTime();
+
+// The offset of the system's time zone from UTC in seconds, east positive,
+// in force at a UTC moment given in whole seconds from 1601-01-01 00:00
+// (negative before it), by the zone's rules for that date: historic and
+// future rules alike (SystemTimeToTzSpecificLocalTimeEx with the dynamic
+// time-zone information; on POSIX the C library's zone from TZ, else
+// /etc/localtime). False when the zone has no answer.
+bool UtcOffsetAt(std::int64_t utcSeconds, std::int32_t& offsetSeconds);
+
+// For messages: how a user of this platform chooses regional settings
+// that write dates as day.month.year.
+std::string DayMonthYearLocaleHint();
+
 // --------------------------------------------------------- locale service
 
 // Primary language numbers (the low 10 bits of a language identifier)

@@ -1,6 +1,7 @@
 #include "stamp/details.h"
 
 #include "platform/platform.h"
+#include "stamp/zone_offsets.h"
 #include "support/text.h"
 
 namespace kelpworth {
@@ -18,7 +19,7 @@ std::string QuotedLine(std::string_view name, std::string_view value) {
 }  // namespace
 
 std::string DetailsText(const TDateTimeRecord& used, const TStampFields& fields,
-                        std::string_view stampText) {
+                        std::string_view stampText, std::optional<std::int32_t> utcOffset) {
     const std::string lines[] = {
         QuotedLine("DateStr", used.DateStr),
         QuotedLine("TimeStr", used.TimeStr),
@@ -35,13 +36,14 @@ std::string DetailsText(const TDateTimeRecord& used, const TStampFields& fields,
         if (!text.empty()) text += "\r\n";
         text += line;
     }
+    if (utcOffset) text += "\r\n" + QuotedLine("Offset", UtcOffsetText(*utcOffset));
     return text;
 }
 
 void ShowDetails(std::string_view title, const TDateTimeRecord& used, const TStampFields& fields,
-                 std::string_view stampText) {
+                 std::string_view stampText, std::optional<std::int32_t> utcOffset) {
     const platform::WindowHandle owner = platform::FindTopWindow(std::string(title));
-    platform::ShowMessageDialog(owner, DetailsText(used, fields, stampText), "",
+    platform::ShowMessageDialog(owner, DetailsText(used, fields, stampText, utcOffset), "",
                                 platform::MessageStylePlain);
 }
 

@@ -2,9 +2,7 @@
 
 #include "kelpworth/stamp.h"
 #include "stamp/calendar.h"
-#include "stamp/details.h"
 #include "support/clock_text.h"
-#include "support/console_channel.h"
 #include "support/number_reader.h"
 
 namespace kelpworth {
@@ -34,19 +32,19 @@ TDigitGroup ReadDigitGroup(std::string_view text, std::size_t& position) {
 // them. `accept(groupIndex, group)` stores a group and says whether it
 // passes.
 template <typename Accept>
-bool SplitGroups(std::string_view text, Accept accept) {
+TFailedGroup SplitGroups(std::string_view text, Accept accept) {
     std::size_t position = 0;
     for (int group = 1; position < text.size(); ++group) {
         const TDigitGroup digits = ReadDigitGroup(text, position);
-        if (!accept(group, digits)) return false;
+        if (!accept(group, digits)) return group;
         ++position;  // the separator, whatever it is
     }
-    return true;
+    return NoFailedGroup;
 }
 
 }  // namespace
 
-bool SplitDateText(std::string_view text, TStampFields& fields) {
+TFailedGroup SplitDateText(std::string_view text, TStampFields& fields) {
     return SplitGroups(text, [&](int group, const TDigitGroup& digits) {
         switch (group) {
             case 1:
@@ -64,7 +62,7 @@ bool SplitDateText(std::string_view text, TStampFields& fields) {
     });
 }
 
-bool SplitTimeText(std::string_view text, TStampFields& fields) {
+TFailedGroup SplitTimeText(std::string_view text, TStampFields& fields) {
     return SplitGroups(text, [&](int group, const TDigitGroup& digits) {
         switch (group) {
             case 1:
@@ -94,7 +92,7 @@ TConversionResult ComputeStamp(TDateTimeRecord record) {
             record.DateStr = CurrentDateText();
             continue;
         }
-        const bool dateSplit = SplitDateText(record.DateStr, fields);
+        const bool dateSplit = SplitDateText(record.DateStr, fields) == NoFailedGroup;
         if ((!dateSplit || fields.Year == 0 || fields.Month == 0 || fields.Day == 0) && mayRetry) {
             record.DateStr = CurrentDateText();
             continue;
@@ -103,7 +101,7 @@ TConversionResult ComputeStamp(TDateTimeRecord record) {
             record.TimeStr = CurrentTimeText();
             continue;
         }
-        if (!SplitTimeText(record.TimeStr, fields) && mayRetry) {
+        if (SplitTimeText(record.TimeStr, fields) != NoFailedGroup && mayRetry) {
             record.TimeStr = CurrentTimeText();
             continue;
         }
@@ -115,14 +113,9 @@ TConversionResult ComputeStamp(TDateTimeRecord record) {
     TConversionResult result;
     result.Used = record;
     result.Fields = fields;
+    result.Stamp = stamp;
     result.StampText = StampText(stamp);
     return result;
-}
-
-void ConvertRequest(const TDateTimeRecord& record, bool details, std::string_view title) {
-    const TConversionResult result = ComputeStamp(record);
-    WriteLine(result.StampText);
-    if (details) ShowDetails(title, result.Used, result.Fields, result.StampText);
 }
 
 }  // namespace kelpworth

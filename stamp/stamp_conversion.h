@@ -11,18 +11,24 @@
 
 namespace kelpworth {
 
-// Splits a date text into day, month and year; false when a group fails
-// its check (day 1..31, month 1..12, a year of exactly four digits).
-bool SplitDateText(std::string_view text, TStampFields& fields);
+// Which digit group failed its check, counted from 1; 0 when none did.
+// The splitting stops at the first group that fails.
+using TFailedGroup = int;
+inline constexpr TFailedGroup NoFailedGroup = 0;
 
-// Splits a time text into hour, minute, second and the fourth field; false
-// when a group fails its check (hour up to 24, minute and second up to 59,
-// fourth field up to 99). Missing groups stay 0.
-bool SplitTimeText(std::string_view text, TStampFields& fields);
+// Splits a date text into day, month and year; a group fails its check
+// outside day 1..31, month 1..12, or without exactly four year digits.
+TFailedGroup SplitDateText(std::string_view text, TStampFields& fields);
+
+// Splits a time text into hour, minute, second and the fourth field; a
+// group fails above hour 24, minute or second 59, fourth field 99.
+// Missing groups stay 0.
+TFailedGroup SplitTimeText(std::string_view text, TStampFields& fields);
 
 struct TConversionResult {
     TDateTimeRecord Used;  // the record after any replacement by the clock
     TStampFields Fields;
+    std::uint64_t Stamp = 0;
     std::string StampText;
 };
 
@@ -30,8 +36,5 @@ struct TConversionResult {
 // computes the stamp. Nothing is written.
 TConversionResult ComputeStamp(TDateTimeRecord record);
 
-// The whole conversion: compute, write the stamp line, and show the
-// details when asked to. `title` is the program's window title.
-void ConvertRequest(const TDateTimeRecord& record, bool details, std::string_view title);
 
 }  // namespace kelpworth

@@ -126,6 +126,14 @@ void CloseConsoleChannel() {
     channel.Mode = TChannelMode::Closed;
 }
 
+void WriteErrorLine(std::string_view text) {
+    std::string line(text);
+    line += '\n';
+    const auto length = static_cast<std::uint32_t>(line.size());
+    platform::ConvertAnsiToOem(line.data(), length);
+    platform::WriteToErrorStream(line.data(), length);
+}
+
 platform::Handle LookUpStandardHandle(platform::StandardStream which) {
     return platform::StandardHandle(which);
 }

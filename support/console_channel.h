@@ -74,6 +74,11 @@ void CloseConsoleChannel();
 // The message itself, without the CR LF.
 std::string RunTimeErrorMessage(std::uint32_t errorCode, std::uint32_t location);
 
+// A line on standard error, converted like standard output and ended with
+// a line feed. Failures are ignored: what the user asked for goes to
+// standard output.
+void WriteErrorLine(std::string_view text);
+
 platform::Handle LookUpStandardHandle(platform::StandardStream which);
 void SetOutputTextAttribute(platform::Handle output, std::uint16_t attribute);
 

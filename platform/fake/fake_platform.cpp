@@ -113,6 +113,23 @@ int RenderTime(LocaleId, std::uint32_t flags, const TSystemTime& time, const cha
 
 int TextLength(const char* text) { return static_cast<int>(std::strlen(text)); }
 
+TSystemTime ReadUniversalTime() {
+    ++Fake().ClockReads;
+    return Fake().UniversalClock;
+}
+
+bool UtcOffsetAt(std::int64_t utcSeconds, std::int32_t& offsetSeconds) {
+    if (!Fake().ZoneAnswers) return false;
+    offsetSeconds = Fake().ZoneOffset;
+    for (const auto& [from, offset] : Fake().ZoneChanges) {
+        if (utcSeconds < from) break;
+        offsetSeconds = offset;
+    }
+    return true;
+}
+
+std::string DayMonthYearLocaleHint() { return Fake().LocaleHint; }
+
 LocaleId ThreadLocale() { return Fake().ThreadLocaleId; }
 
 int ReadLocaleItem(LocaleId, std::uint32_t item, char* buffer, int size) {

@@ -27,6 +27,15 @@ struct TFakePlatform {
     int ClockReads = 0;
     std::vector<std::uint32_t> DateRenderFlags;  // the flags of each date rendering
     std::vector<std::uint32_t> TimeRenderFlags;  // the flags of each time rendering
+    platform::TSystemTime UniversalClock{2017, 12, 1, 25, 9, 41, 7, 0};
+
+    // time zone: the offset from UTC (seconds, east positive) before the
+    // first change, then each change as (UTC seconds from 1601, new offset),
+    // in ascending order; ZoneAnswers false: the zone knows nothing
+    std::int32_t ZoneOffset = 0;
+    std::vector<std::pair<std::int64_t, std::int32_t>> ZoneChanges;
+    bool ZoneAnswers = true;
+    std::string LocaleHint = "a day.month.year locale";
 
     // standard output
     bool OutputHandleInvalid = false;

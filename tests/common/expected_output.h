@@ -6,6 +6,13 @@
 
 namespace kelpworth::expected {
 
+// The clock the tests fix, as faketime takes it: 25.12.2017 09:41:07, a
+// Monday (the fake platform's clock stands there too).
+inline constexpr const char* FixedClock = "2017-12-25 09:41:07";
+
+// The stamp line of that moment.
+inline const std::string StampLineAt0941 = "0x01D37D64-0x7CED3B80\n";
+
 // The banner line and the single line feed that ends every write.
 inline const std::string Banner =
     "\r\nKelpworth v1.5.1\r\nWritten by the Kelpworth authors\r\n\r\n\n";

@@ -1,5 +1,7 @@
 #include "stamp/details.h"
 
+#include <vector>
+
 #include "stamp/stamp_conversion.h"
 #include "common/test_support.h"
 
@@ -8,12 +10,11 @@ namespace {
 
 using Details = testing::FakePlatformTest;
 
-TEST_F(Details, ShowTheTextsFieldsAndStampAfterTheStampLine) {
-    AttachConsoleChannel();
+TEST_F(Details, ShowTheTextsFieldsAndStampInAPlainDialog) {
     fake().Windows["Kelpworth"] = 77;
-    ConvertRequest({"05.03.2017", "07:08:09", ""}, true, "Kelpworth");
+    const TConversionResult result = ComputeStamp({"05.03.2017", "07:08:09", ""});
+    ShowDetails("Kelpworth", result.Used, result.Fields, result.StampText);
 
-    const std::string stampText = "0x01D2957F-0x3E8D5280";
     ASSERT_EQ(fake().Dialogs.size(), 1u);
     EXPECT_EQ(fake().Dialogs[0].first,
               "'DateStr=05.03.2017'\r\n"
@@ -24,23 +25,34 @@ TEST_F(Details, ShowTheTextsFieldsAndStampAfterTheStampLine) {
               "'Hour=7'\r\n"
               "'Minute=8'\r\n"
               "'Second=9'\r\n"
-              "'Hex=" + stampText + "'");
+              "'Hex=0x01D2957F-0x3E8D5280'");
     EXPECT_EQ(fake().Dialogs[0].second, "");  // empty caption
     EXPECT_EQ(fake().DialogStyles, std::vector<std::uint32_t>{0});  // one OK button, no icon
     EXPECT_EQ(fake().LastDialogOwner, 77);
-    EXPECT_EQ(fake().Output, stampText + "\n");
 }
 
 TEST_F(Details, ShowTheClockTextThatReplacedARejectedDate) {
-    AttachConsoleChannel();
     fake().Clock = {2026, 4, 5, 3, 5, 6, 7, 0};
-    ConvertRequest({"32.01.2017", "10:20:30:40", ""}, true, "Kelpworth");
+    const TConversionResult result = ComputeStamp({"32.01.2017", "10:20:30:40", ""});
+    ShowDetails("Kelpworth", result.Used, result.Fields, result.StampText);
     ASSERT_EQ(fake().Dialogs.size(), 1u);
     const std::string& text = fake().Dialogs[0].first;
     EXPECT_EQ(text.substr(0, text.find("'Hour")),
               "'DateStr=03.04.2026'\r\n'TimeStr=10:20:30:40'\r\n'Day=3'\r\n'Month=4'\r\n"
               "'Year=2026'\r\n");
     EXPECT_EQ(fake().LastDialogOwner, 0);  // no window with the title: no owner
+}
+
+TEST_F(Details, NameTheOffsetOfAUtcStampLast) {
+    const TConversionResult result = ComputeStamp({"05.03.2017", "07:08:09", ""});
+    for (const auto& [offset, line] :
+         {std::pair{3600, "'Offset=+01:00'"}, std::pair{-18000, "'Offset=-05:00'"},
+          std::pair{20700, "'Offset=+05:45'"}, std::pair{3208, "'Offset=+00:53:28'"}}) {
+        const std::string text =
+            DetailsText(result.Used, result.Fields, "0x01D2957F-0x3E8D5280", offset);
+        EXPECT_EQ(text.substr(text.rfind("\r\n") + 2), line);
+        EXPECT_NE(text.find("'Hex=0x01D2957F-0x3E8D5280'\r\n"), std::string::npos);
+    }
 }
 
 }  // namespace

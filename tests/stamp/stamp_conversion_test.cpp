@@ -62,14 +62,6 @@ INSTANTIATE_TEST_SUITE_P(Records, StampConversionTable, ::testing::ValuesIn(Conv
 
 using StampConversion = testing::FakePlatformTest;
 
-TEST_F(StampConversion, WritesOneLineOfTheTwoHalves) {
-    AttachConsoleChannel();
-    ConvertRequest({"25.12.2017", "10:20:30", ""}, false, "Kelpworth");
-    // 21 characters and the line feed; 10:20:30 comes out as 10:20:29
-    EXPECT_EQ(fake().Output, "0x01D37D69-0xFCC9D480\n");
-    EXPECT_TRUE(fake().Dialogs.empty());
-}
-
 TEST_F(StampConversion, TheStampTextsOfKnownMoments) {
     struct Case {
         const char* dateStr;

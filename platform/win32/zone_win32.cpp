@@ -1,0 +1,65 @@
+// The time zone on Win32: the current zone with its dynamic daylight-saving
+// data, whose rules differ from year to year.
+#include "platform/platform.h"
+#include "platform/win32/win32_headers.h"
+
+namespace kelpworth::platform {
+namespace {
+
+constexpr std::int64_t UnitsPerSecond = 10'000'000;
+// The last second a SYSTEMTIME holds, 30827-12-31 23:59:59.
+constexpr std::int64_t LastSystemTimeSecond = 922'314'988'799;
+
+std::int64_t SecondsOf(const FILETIME& time) {
+    ULARGE_INTEGER units = {};
+    units.LowPart = time.dwLowDateTime;
+    units.HighPart = time.dwHighDateTime;
+    return static_cast<std::int64_t>(units.QuadPart / UnitsPerSecond);
+}
+
+}  // namespace
+
+TSystemTime ReadUniversalTime() {
+    SYSTEMTIME native = {};
+    GetSystemTime(&native);
+    TSystemTime time;
+    time.Year = native.wYear;
+    time.Month = native.wMonth;
+    time.DayOfWeek = native.wDayOfWeek;
+    time.Day = native.wDay;
+    time.Hour = native.wHour;
+    time.Minute = native.wMinute;
+    time.Second = native.wSecond;
+    time.Milliseconds = native.wMilliseconds;
+    return time;
+}
+
+bool UtcOffsetAt(std::int64_t utcSeconds, std::int32_t& offsetSeconds) {
+    // The system's rules reach no further than a SYSTEMTIME; beyond it they
+    // hold as they hold at its ends.
+    if (utcSeconds < 0) utcSeconds = 0;
+    if (utcSeconds > LastSystemTimeSecond) utcSeconds = LastSystemTimeSecond;
+    static DYNAMIC_TIME_ZONE_INFORMATION zone = {};
+    static const bool zoneKnown = GetDynamicTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID;
+    if (!zoneKnown) return false;
+
+    ULARGE_INTEGER units = {};
+    units.QuadPart = static_cast<ULONGLONG>(utcSeconds) * UnitsPerSecond;
+    FILETIME utcFile = {units.LowPart, units.HighPart};
+    SYSTEMTIME utc = {};
+    SYSTEMTIME local = {};
+    FILETIME localFile = {};
+    if (FileTimeToSystemTime(&utcFile, &utc) == 0 ||
+        SystemTimeToTzSpecificLocalTimeEx(&zone, &utc, &local) == 0 ||
+        SystemTimeToFileTime(&local, &localFile) == 0) {
+        return false;
+    }
+    offsetSeconds = static_cast<std::int32_t>(SecondsOf(localFile) - utcSeconds);
+    return true;
+}
+
+std::string DayMonthYearLocaleHint() {
+    return "regional settings whose short date is day.month.year, such as German (Germany)";
+}
+
+}  // namespace kelpworth::platform
