@@ -1,8 +1,11 @@
 // The whole run over the fake platform. Input: seven bytes of regional
-// settings, nine of clock, then the raw command line up to its first byte
-// 0. Whatever the line and the settings, the output is the banner followed
-// by either the help screen filled from the clock or one stamp line, and
-// only an explicit help request waits for a key.
+// settings, nine of clock, eleven of UTC clock and time zone, then the raw
+// command line up to its first byte 0. Whatever the line and the settings,
+// the output is the banner (none with /q) followed by either the help
+// screen filled from the clock or one stamp line (and its other forms with
+// /x), and only an explicit help request waits for a key. A run ends with
+// exit code 0, or, refused with /s or /u, with exit code 2, lines on
+// standard error and no stamp.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -115,6 +118,24 @@ bool ReadStampLine(std::string_view line, std::uint64_t& stamp) {
     return true;
 }
 
+// The UTC clock and a zone of one offset that may change once, on the
+// clock's day at 01:00 UTC; or a zone without answers.
+platform::TSystemTime TakeZone(TFuzzBytes& bytes) {
+    const platform::TSystemTime universal = TakeClock(bytes);
+    const std::uint8_t offset = TakeByte(bytes);
+    const std::uint8_t change = TakeByte(bytes);
+    auto& fake = fake::Fake();
+    // Quarter hours from -14:00 to +14:00.
+    fake.ZoneOffset = (offset % 113 - 56) * 900;
+    fake.ZoneAnswers = (change & 0x80) == 0;
+    if ((change & 0x40) != 0) {
+        const std::int64_t day =
+            DaysFromZeroDay(universal.Year, universal.Month, universal.Day) + 109'205;
+        fake.ZoneChanges = {{day * 86'400 + 3600, ((change & 0x3F) % 57 - 28) * 1800}};
+    }
+    return universal;
+}
+
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
@@ -125,6 +146,56 @@ std::string Lowered(std::string_view text) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     return lowered;
+}
+
+std::string HexDigits(std::uint64_t value, int digits) {
+    std::string text;
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
+        text.push_back("0123456789ABCDEF"[(value >> shift) & 0xF]);
+    }
+    return text;
+}
+
+std::string_view NextLine(std::string_view& text) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    return line;
+}
+
+// The lines of /x after the stamp line: each form of the same stamp.
+void CheckEveryForm(std::string_view forms, std::uint64_t stamp, bool utc) {
+    std::string bytes;
+    std::string registry = "hex(b):";
+    for (int index = 0; index < 8; ++index) {
+        const std::string byte = HexDigits(stamp >> (8 * index), 2);
+        bytes += (index > 0 ? " " : "") + byte;
+        registry += (index > 0 ? "," : "") + Lowered(byte);
+    }
+    Require(NextLine(forms) == "decimal: " + std::to_string(stamp), "the decimal form", forms);
+    Require(NextLine(forms) == "hex: " + HexDigits(stamp, 16), "the hexadecimal form", forms);
+    Require(NextLine(forms) == "bytes: " + bytes, "the bytes in memory", forms);
+    Require(NextLine(forms) == "reg: " + registry, "the registry form", forms);
+    const std::string_view iso = NextLine(forms);
+    unsigned year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, units = 0;
+    char zone = 0;
+    const std::string isoText(iso);
+    const int read = std::sscanf(isoText.c_str(), "iso: %4u-%2u-%2uT%2u:%2u:%2u.%7u%c", &year,
+                                 &month, &day, &hour, &minute, &second, &units, &zone);
+    Require(read == (utc ? 8 : 7) && (!utc || zone == 'Z'), "the ISO 8601 form", iso);
+    const std::int64_t seconds =
+        (DaysFromZeroDay(year, month, day) + 109'205) * 86'400 + hour * 3600 + minute * 60 + second;
+    Require(static_cast<std::uint64_t>(seconds) * UnitsPerSecond + units == stamp,
+            "the ISO 8601 form is the stamp's moment", iso);
+    if (!forms.empty()) {
+        const std::string_view exact = NextLine(forms);
+        std::uint64_t exactStamp = 0;
+        Require(exact.substr(0, 7) == "exact: " &&
+                    ReadStampLine(std::string(exact.substr(7, 21)) + "\n", exactStamp) &&
+                    exactStamp == stamp + UnitsPerSecond,
+                "the exact stamp is one second more", exact);
+    }
+    Require(forms.empty(), "nothing after the forms", forms);
 }
 
 }  // namespace
@@ -141,6 +212,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InstallFakeLocale(bytes);
     const platform::TSystemTime clock = TakeClock(bytes);
     fake::Fake().Clock = clock;
+    const platform::TSystemTime universal = TakeZone(bytes);
+    fake::Fake().UniversalClock = universal;
     std::string_view line = RestOf(bytes);
     line = line.substr(0, line.find('\0'));  // a real command line is a C string
     fake::Fake().CommandLine = std::string(line);
@@ -151,34 +224,55 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const fake::ProcessExit& exit) {
         Violated("the process stopped", std::to_string(exit.Code));
     }
-    Require(exitCode == 0, "exit code 0");
-
-    const std::string& output = fake::Fake().Output;
-    const std::string banner = std::string(BannerText) + "\n";
-    Require(output.compare(0, banner.size(), banner) == 0, "the banner comes first", output);
-    const std::string_view after = std::string_view(output).substr(banner.size());
 
     const std::string lowered = Lowered(line);
     const bool arguments = HasArguments(line);
-    const bool helpRequest = arguments && (Contains(lowered, "/?") || Contains(lowered, "/help"));
+    const auto has = [&](std::string_view name) { return arguments && Contains(lowered, name); };
+    const bool helpRequest = has("/?") || has("/help");
+    const bool quiet = has("/q");
+    const bool strict = has("/s");
+    const bool utc = has("/u");
+
+    const std::string& output = fake::Fake().Output;
+    const std::string& errors = fake::Fake().ErrorStream;
+    const std::string banner = quiet ? "" : std::string(BannerText) + "\n";
+    Require(output.compare(0, banner.size(), banner) == 0, "the banner comes first", output);
+    if (quiet) Require(!Contains(output, BannerText), "/q never prints the banner", output);
+    const std::string_view after = std::string_view(output).substr(banner.size());
+
     const bool waited = fake::Fake().InputReads > 0;
     Require(waited == helpRequest, "only an explicit help request waits for a key", line);
+
+    if (exitCode != 0) {
+        Require(exitCode == 2 && (strict || utc), "exit code 2 only when /s or /u refuses",
+                std::to_string(exitCode));
+        Require(after.empty(), "a refused request prints no stamp", output);
+        Require(!errors.empty() && errors.back() == '\n' && errors.rfind("kelpworth: ", 0) == 0,
+                "a refused request says why on standard error", errors);
+        Require(fake::Fake().Dialogs.empty(), "a refused request shows no details", line);
+        return 0;
+    }
+    if (!utc && !strict) Require(errors.empty(), "nothing on standard error", errors);
 
     const std::string help = ExpectedHelp(clock);
     std::uint64_t stamp = 0;
     if (after == help) {
-        Require(!arguments || helpRequest ||
-                    !(Contains(lowered, "/c") || Contains(lowered, "/t")),
+        Require(!arguments || helpRequest || !(has("/c") || has("/t") || (strict && has("/d"))),
                 "the help screen only without a clock or time request", line);
         return 0;
     }
     Require(!helpRequest, "a help request shows the help screen", line);
-    Require(ReadStampLine(after, stamp), "one stamp line", output);
+    Require(ReadStampLine(after.substr(0, 22), stamp), "one stamp line", output);
     Require(stamp <= LastStamp, "the stamp is at most that of 31.12.9999 23:59:59", after);
     Require(stamp % UnitsPerSecond == 0, "the stamp counts whole seconds", after);
-    if (Contains(lowered, "/c")) {
+    if (has("/x")) {
+        CheckEveryForm(after.substr(22), stamp, utc);
+    } else {
+        Require(after.size() == 22, "one line only", after);
+    }
+    if (has("/c")) {
         const auto seconds = static_cast<std::int64_t>(stamp / UnitsPerSecond);
-        const std::int64_t expected = ClockSeconds(clock);
+        const std::int64_t expected = ClockSeconds(utc ? universal : clock);
         Require(seconds == expected || seconds == expected - 1,
                 "the stamp of /c is the clock's second", after);
     }
