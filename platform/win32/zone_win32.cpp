@@ -1,5 +1,9 @@
 // The time zone on Win32: the current zone with its dynamic daylight-saving
-// data, whose rules differ from year to year.
+// data, whose rules differ from year to year. The rules of the UTC moment's
+// year are taken out of the dynamic data (GetTimeZoneInformationForYear)
+// and applied (SystemTimeToTzSpecificLocalTime), which is what
+// SystemTimeToTzSpecificLocalTimeEx does, and works where that call is
+// missing (Wine).
 #include "platform/platform.h"
 #include "platform/win32/win32_headers.h"
 
@@ -47,10 +51,12 @@ bool UtcOffsetAt(std::int64_t utcSeconds, std::int32_t& offsetSeconds) {
     units.QuadPart = static_cast<ULONGLONG>(utcSeconds) * UnitsPerSecond;
     FILETIME utcFile = {units.LowPart, units.HighPart};
     SYSTEMTIME utc = {};
+    TIME_ZONE_INFORMATION rules = {};
     SYSTEMTIME local = {};
     FILETIME localFile = {};
     if (FileTimeToSystemTime(&utcFile, &utc) == 0 ||
-        SystemTimeToTzSpecificLocalTimeEx(&zone, &utc, &local) == 0 ||
+        GetTimeZoneInformationForYear(utc.wYear, &zone, &rules) == 0 ||
+        SystemTimeToTzSpecificLocalTime(&rules, &utc, &local) == 0 ||
         SystemTimeToFileTime(&local, &localFile) == 0) {
         return false;
     }

@@ -2,8 +2,8 @@
 # End-to-end tests of kelpworth.exe under Wine: the exact bytes of the help
 # screen and of stamp lines, switch precedence, the locale rule (German,
 # US English, Finnish), the clock fallback, raw command lines, the exit
-# codes of failed writes, the fault matrix (fault_matrix.sh), and the wait
-# for a key on a real terminal.
+# codes of failed writes, the switches for scripts (switches.sh), the fault
+# matrix (fault_matrix.sh), and the wait for a key on a real terminal.
 #
 # Usage: tests/wine/run_wine_tests.sh BUILD_DIR
 #   BUILD_DIR is the windows preset's build folder (build/windows), holding
@@ -343,6 +343,10 @@ if within_budget "$name"; then
     raw "$DE" "" "kelpworth /c" --no-output
     check "$name" 105 "" $'Runtime error 105 at 00000010\r\n'
 fi
+
+# ------------------------------------------------------- switches for scripts
+
+. "$(dirname "${BASH_SOURCE[0]}")/switches.sh"
 
 # ------------------------------------------------------------ fault matrix
 

@@ -1,0 +1,79 @@
+# The switches for scripts (/q /s /u /x) on kelpworth.exe under Wine.
+# Sourced by run_wine_tests.sh, whose helpers and expected texts it uses.
+
+echo "== switches for scripts"
+
+STAMP_102029="0x01D37D69-0xFCC9D480"   # 25.12.2017 10:20:30, a second short
+FORMS_102029="$STAMP_102029
+decimal: 131586708290000000
+hex: 01D37D69FCC9D480
+bytes: 80 D4 C9 FC 69 7D D3 01
+reg: hex(b):80,d4,c9,fc,69,7d,d3,01
+iso: 2017-12-25T10:20:29.0000000
+exact: 0x01D37D69-0xFD626B00 2017-12-25T10:20:30.0000000; the stamp above is one second short by the tool's compatible arithmetic
+"
+
+name="/q: the stamp line alone"
+if within_budget "$name"; then
+    kelp "$DE" "" /q /d25.12.2017 /t10:20:30
+    check "$name" 0 "$STAMP_102029"$'\n' ""
+fi
+
+name="/q /?: the help screen without the banner"
+if within_budget "$name"; then
+    kelp "$DE" "$CLOCK_HELP" /q /?
+    check "$name" 0 "${HELP#"$BANNER"}" ""
+fi
+
+name="/x: every form after the stamp line"
+if within_budget "$name"; then
+    kelp "$DE" "" /x /q /d25.12.2017 /t10:20:30
+    check "$name" 0 "$FORMS_102029" ""
+fi
+
+# Wine takes its time zone from TZ and applies the rules of each year.
+name="/u in Europe/Berlin: the stamp of the UTC date and time"
+if within_budget "$name"; then
+    TZ=Europe/Berlin kelp "$DE" "" /q /u /x /d25.12.2017 /t10:20:30
+    check "$name" 0 "0x01D37D61-0x9B9E0300
+decimal: 131586672300000000
+hex: 01D37D619B9E0300
+bytes: 00 03 9E 9B 61 7D D3 01
+reg: hex(b):00,03,9e,9b,61,7d,d3,01
+iso: 2017-12-25T09:20:30.0000000Z
+" ""
+fi
+
+name="/u in Europe/Berlin: a repeated hour is read as its first occurrence"
+if within_budget "$name"; then
+    TZ=Europe/Berlin kelp "$DE" "" /q /u /d27.10.2024 /t02:30:00
+    check "$name" 0 $'0x01DB2807-0x5B58F400\n' "kelpworth: /u: 27.10.2024 02:30:00 occurs twice in this time zone (clocks were turned back): read as its first occurrence, 27.10.2024 00:30:00 UTC (UTC+02:00); the second is 27.10.2024 01:30:00 UTC (UTC+01:00)
+"
+fi
+
+name="/s /u in Europe/Berlin: a repeated hour is refused"
+if within_budget "$name"; then
+    TZ=Europe/Berlin kelp "$DE" "" /q /s /u /d27.10.2024 /t02:30:00
+    check "$name" 2 "" "kelpworth: /u: 27.10.2024 02:30:00 occurs twice in this time zone (clocks were turned back): first 27.10.2024 00:30:00 UTC (UTC+02:00), then 27.10.2024 01:30:00 UTC (UTC+01:00); a strict reading needs a local time that occurs once
+"
+fi
+
+name="/c /u in Europe/Berlin: the clock's own UTC reading"
+if within_budget "$name"; then
+    TZ=Europe/Berlin kelp "$DE" "$CLOCK_HELP" /q /u /c
+    check "$name" 0 $'0x01D37D5C-0x1B28D380\n' ""
+fi
+
+name="/s in US English: no dotted date, exit code 2 and what to do"
+if within_budget "$name"; then
+    kelp "$US" "$CLOCK_HELP" /s /d25.12.2017 /t10:20:30
+    check "$name" 2 "$BANNER" "kelpworth: /d \"25.12.2017\": this locale reads no day.month.year date (its date separator is '/'); use /c for the current moment, or regional settings whose short date is day.month.year, such as German (Germany); without /s the current date 25.12.2017 would be used
+"
+fi
+
+name="/s: a day out of range, exit code 2"
+if within_budget "$name"; then
+    kelp "$DE" "$CLOCK_HELP" /q /s /d32.01.2017 /t10:20:30
+    check "$name" 2 "" "kelpworth: /d \"32.01.2017\": day 32 is out of range (1 to 31); without /s the current date 25.12.2017 would be used
+"
+fi
