@@ -42,6 +42,7 @@ std::size_t ReadArgument(std::string_view line, std::size_t at, std::string& arg
 
 bool IsDateCharacter(char c) { return (c >= '0' && c <= '9') || c == '.'; }
 bool IsTimeCharacter(char c) { return c >= '0' && c <= ':'; }
+bool AnyCharacter(char) { return true; }
 
 // A failure raised inside a check counts as a rejection.
 bool Passes(const TValueCheck& check, const std::string& value) {
@@ -117,11 +118,17 @@ TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueCh
     request.Strict = Occurs(line, "/s");
     request.Utc = Occurs(line, "/u");
     request.EveryForm = Occurs(line, "/x");
+    request.Batch = Occurs(line, "/b");
 
     if (Occurs(line, "/?") || Occurs(line, "/help")) {
         record.Mode = HelpMode;
         return request;
     }
+    // A stamp to read back beats the clock and a given date or time; its
+    // forms are many, and its reading checks them all.
+    request.Stamp = ReadGivenValue(line, "/r", AnyCharacter, {});
+    if (request.Stamp.Present) return request;
+
     if (Occurs(line, "/c")) {
         request.Current = true;
         record.DateStr = CurrentDateText();

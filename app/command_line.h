@@ -35,7 +35,9 @@ struct TCommandLineRequest {
     bool Strict = false;     // "/s": refuse what would be replaced
     bool Utc = false;        // "/u": the stamp of the moment's UTC date and time
     bool EveryForm = false;  // "/x": every form of the stamp
-    bool Current = false;    // "/c" made the request (help aside)
+    bool Batch = false;      // "/b": a request on every line of standard input
+    bool Current = false;    // "/c" made the request (help and "/r" aside)
+    TGivenValue Stamp;       // what "/r" gave: a stamp to read back
     TGivenValue Date;        // what "/d" gave
     TGivenValue Time;        // what "/t" gave
 };

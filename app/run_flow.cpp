@@ -9,7 +9,8 @@
 #include "locale/locale_settings.h"
 #include "locale/time_check.h"
 #include "platform/platform.h"
-#include "app/stamp_request.h"
+#include "app/batch.h"
+#include "app/request_outcome.h"
 #include "support/clock_text.h"
 #include "support/console_channel.h"
 #include "support/text.h"
@@ -57,13 +58,18 @@ int RunKelpworth() {
         SetOutputTextAttribute(output, platform::NormalAttribute);
     }
 
-    const TCommandLineRequest request = ReadCommandLine(commandLine, ChecksIn(settings));
+    const TValueChecks checks = ChecksIn(settings);
+    const TCommandLineRequest request = ReadCommandLine(commandLine, checks);
     const TDateTimeRecord& current = request.Record;
 
     int exitCode = 0;
-    // A strict request says what is wrong with an empty date, too.
-    if (!current.DateStr.empty() || (request.Strict && request.Date.Present)) {
-        exitCode = CarryOutStampRequest(request, settings->Settings, TitleText);
+    if (current.Mode != HelpMode && request.Batch) {
+        exitCode = RunBatch(request, settings->Settings, checks, input);
+    } else if (request.Stamp.Present) {
+        exitCode = CarryOut(StampReadingOutcome(request, settings->Settings), TitleText);
+    } else if (!current.DateStr.empty() || (request.Strict && request.Date.Present)) {
+        // A strict request says what is wrong with an empty date, too.
+        exitCode = CarryOut(StampRequestOutcome(request, settings->Settings), TitleText);
     } else if (current.Mode == HelpMode) {
         ShowHelpScreen();
         WaitForKeyDown(input);

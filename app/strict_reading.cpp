@@ -9,8 +9,6 @@
 namespace kelpworth {
 namespace {
 
-constexpr std::string_view Prefix = "kelpworth: ";
-
 // A separator as the messages show it: the character in quotes, or its
 // code when it has no glyph.
 std::string ShownCharacter(char c) {
@@ -23,7 +21,7 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // The switch and its text as given, then what is wrong with it.
 std::string Given(std::string_view name, const TGivenValue& given, const std::string& problem) {
-    std::string text = std::string(Prefix) + std::string(name);
+    std::string text(name);
     if (given.Text && !given.Text->empty()) text += " " + Quoted(*given.Text) + ":";
     return text + " " + problem;
 }
@@ -120,7 +118,7 @@ void CheckDate(const TCommandLineRequest& request, const TLocaleTextSettings& se
         return;
     }
     problem = MisreadDate(*date.Text);
-    if (!problem.empty()) problems.push_back(std::string(Prefix) + "/d " + Quoted(*date.Text) + " " + problem);
+    if (!problem.empty()) problems.push_back("/d " + Quoted(*date.Text) + " " + problem);
 }
 
 void CheckTime(const TCommandLineRequest& request, const TLocaleTextSettings& settings,
@@ -128,9 +126,9 @@ void CheckTime(const TCommandLineRequest& request, const TLocaleTextSettings& se
     const TGivenValue& time = request.Time;
     if (!time.Present) {
         if (request.Date.Present) {
-            problems.push_back(std::string(Prefix) +
-                               "/d without /t: add /t00:00:00 for midnight, or leave out /s "
-                               "to take the current time");
+            problems.push_back(
+                "/d without /t: add /t00:00:00 for midnight, or leave out /s to take the "
+                "current time");
         }
         return;
     }
@@ -147,7 +145,7 @@ void CheckTime(const TCommandLineRequest& request, const TLocaleTextSettings& se
         return;
     }
     problem = MisreadTime(*time.Text);
-    if (!problem.empty()) problems.push_back(std::string(Prefix) + "/t " + Quoted(*time.Text) + " " + problem);
+    if (!problem.empty()) problems.push_back("/t " + Quoted(*time.Text) + " " + problem);
 }
 
 }  // namespace

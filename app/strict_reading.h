@@ -20,8 +20,9 @@ struct TClockTexts {
     std::string Time;
 };
 
-// One line for each thing the request's /d and /t values would have
-// replaced or misread; none when the request stands as given. `localeHint`
+// One message for each thing the request's /d and /t values would have
+// replaced or misread (without the program's name before it); none when
+// the request stands as given. `localeHint`
 // says how to choose a locale that reads day.month.year dates.
 std::vector<std::string> StrictReadingProblems(const TCommandLineRequest& request,
                                                const TLocaleTextSettings& settings,

@@ -71,6 +71,10 @@ bool ReadInputEvent(Handle input, TInputEvent& event);
 // are ignored.
 void WriteToErrorStream(const char* bytes, std::uint32_t count);
 
+// ReadFile: up to `size` bytes of standard input, as they come; `count` 0
+// at its end. False when reading failed (LastErrorCode() tells why).
+bool ReadInputBytes(Handle input, char* buffer, std::uint32_t size, std::uint32_t& count);
+
 // --------------------------------------------------------------- windowing
 
 // LoadIconA(own module, "MAINICON") sent to the console window with
@@ -122,6 +126,12 @@ int RenderTime(LocaleId locale, std::uint32_t flags, const TSystemTime& time,
 
 // lstrlenA: bytes before the first byte 0.
 int TextLength(const char* text);
+
+// A date and time in the user's own short date and time forms, as the
+// user's settings write them (GetDateFormatA with DATE_SHORTDATE and
+// GetTimeFormatA, each with no picture, joined by a blank; on POSIX the
+// locale's %x and %X). Empty when the platform cannot render it.
+std::string UserDateTimeText(const TSystemTime& time);
 
 // ------------------------------------------------------------ the time zone
 

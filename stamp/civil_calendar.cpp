@@ -51,4 +51,9 @@ TCivilDate CivilDateOf(std::int64_t days) {
     return date;
 }
 
+TCivilMoment CivilMomentOf(std::int64_t seconds) {
+    const std::int64_t days = FloorDivide(seconds, SecondsPerCivilDay);
+    return {CivilDateOf(days), static_cast<std::int32_t>(seconds - days * SecondsPerCivilDay)};
+}
+
 }  // namespace kelpworth

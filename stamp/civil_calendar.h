@@ -29,4 +29,12 @@ std::int64_t DaysFrom1601(const TCivilDate& date);
 // The date `days` days after 1601-01-01 (before it when negative).
 TCivilDate CivilDateOf(std::int64_t days);
 
+// The date and the second of its day of a moment `seconds` after
+// 1601-01-01 00:00 (before it when negative).
+struct TCivilMoment {
+    TCivilDate Date;
+    std::int32_t SecondOfDay = 0;  // 0 to 86,399
+};
+TCivilMoment CivilMomentOf(std::int64_t seconds);
+
 }  // namespace kelpworth

@@ -11,9 +11,9 @@ std::string StampText(std::uint64_t stamp) {
 }
 
 TStampMoment FieldsOfStamp(std::uint64_t stamp) {
-    const std::uint64_t seconds = stamp / UnitsPerSecond;
-    const auto secondOfDay = static_cast<std::uint32_t>(seconds % SecondsPerCivilDay);
-    const TCivilDate date = CivilDateOf(static_cast<std::int64_t>(seconds / SecondsPerCivilDay));
+    const TCivilMoment civil = CivilMomentOf(static_cast<std::int64_t>(stamp / UnitsPerSecond));
+    const TCivilDate& date = civil.Date;
+    const auto secondOfDay = static_cast<std::uint32_t>(civil.SecondOfDay);
     TStampMoment moment;
     moment.Year = static_cast<std::uint16_t>(date.Year);
     moment.Month = date.Month;

@@ -1,6 +1,8 @@
 #include "stamp/stamp_forms.h"
 
 #include "kelpworth/stamp.h"
+#include "stamp/civil_calendar.h"
+#include "stamp/zone_offsets.h"
 #include "support/text.h"
 
 namespace kelpworth {
@@ -12,24 +14,26 @@ std::uint8_t ByteAt(std::uint64_t stamp, int index) {
 }
 
 std::string Padded(std::uint32_t value, std::size_t width) {
-    std::string digits = DecimalText(static_cast<std::int32_t>(value));
+    std::string digits = UnsignedDecimalText(value);
     if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
     return digits;
 }
 
-}  // namespace
-
-std::string DecimalForm(std::uint64_t stamp) {
-    char digits[20];
-    std::size_t count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + stamp % 10);
-        stamp /= 10;
-    } while (stamp != 0);
-    std::string text;
-    while (count > 0) text.push_back(digits[--count]);
+// The ISO 8601 text of `seconds` from 1601-01-01 00:00 (before it when
+// negative) and `units` of 100 ns, then `suffix`.
+std::string IsoText(std::int64_t seconds, std::uint32_t units, std::string_view suffix) {
+    const TCivilMoment moment = CivilMomentOf(seconds);
+    const TCivilDate& date = moment.Date;
+    const auto secondOfDay = static_cast<std::uint32_t>(moment.SecondOfDay);
+    std::string text = Padded(static_cast<std::uint32_t>(date.Year), 4) + "-" +
+                       Padded(date.Month, 2) + "-" + Padded(date.Day, 2) + "T" +
+                       Padded(secondOfDay / 3600, 2) + ":" + Padded(secondOfDay / 60 % 60, 2) +
+                       ":" + Padded(secondOfDay % 60, 2) + "." + Padded(units, 7);
+    text += suffix;
     return text;
 }
+
+}  // namespace
 
 std::string HexForm(std::uint64_t stamp) { return HexText(stamp, 16); }
 
@@ -52,13 +56,13 @@ std::string RegistryForm(std::uint64_t stamp) {
 }
 
 std::string IsoForm(std::uint64_t stamp, bool utc) {
-    const TStampMoment moment = FieldsOfStamp(stamp);
-    std::string text = Padded(moment.Year, 4) + "-" + Padded(moment.Month, 2) + "-" +
-                       Padded(moment.Day, 2) + "T" + Padded(moment.Hour, 2) + ":" +
-                       Padded(moment.Minute, 2) + ":" + Padded(moment.Second, 2) + "." +
-                       Padded(moment.Units, 7);
-    if (utc) text += 'Z';
-    return text;
+    return IsoText(static_cast<std::int64_t>(stamp / UnitsPerSecond),
+                   static_cast<std::uint32_t>(stamp % UnitsPerSecond), utc ? "Z" : "");
+}
+
+std::string LocalIsoForm(std::uint64_t stamp, std::int32_t offset) {
+    return IsoText(static_cast<std::int64_t>(stamp / UnitsPerSecond) + offset,
+                   static_cast<std::uint32_t>(stamp % UnitsPerSecond), UtcOffsetText(offset));
 }
 
 }  // namespace kelpworth

@@ -77,13 +77,9 @@ std::int64_t SecondsOfFields(const TStampFields& fields) {
 }
 
 bool FieldsOfSeconds(std::int64_t seconds, std::uint16_t fourth, TStampFields& fields) {
-    std::int64_t days = seconds / SecondsPerCivilDay;
-    std::int64_t second = seconds % SecondsPerCivilDay;
-    if (second < 0) {
-        second += SecondsPerCivilDay;
-        --days;
-    }
-    const TCivilDate date = CivilDateOf(days);
+    const TCivilMoment moment = CivilMomentOf(seconds);
+    const TCivilDate& date = moment.Date;
+    const std::int32_t second = moment.SecondOfDay;
     if (date.Year < 1601 || date.Year > 9999) return false;
     fields.Year = static_cast<std::uint16_t>(date.Year);
     fields.Month = date.Month;

@@ -22,6 +22,7 @@ inline constexpr std::uint32_t FileNotOpenError = 103;
 // Where a run-time error stop was detected; shown in its message.
 inline constexpr std::uint32_t AttachFailureLocation = 0x00000010;
 inline constexpr std::uint32_t WriteLineFailureLocation = 0x00000020;
+inline constexpr std::uint32_t BatchWriteFailureLocation = 0x00000030;
 
 enum class TChannelMode { Closed, Output };
 

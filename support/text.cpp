@@ -1,5 +1,7 @@
 #include "support/text.h"
 
+#include <iterator>
+
 namespace kelpworth {
 
 std::string DecimalText(std::int32_t value) {
@@ -18,6 +20,17 @@ std::string DecimalText(std::int32_t value) {
     if (value < 0) text.push_back('-');
     while (count > 0) text.push_back(digits[--count]);
     return text;
+}
+
+std::string UnsignedDecimalText(std::uint64_t value) {
+    char digits[20];
+    std::size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10u);
+        value /= 10u;
+    } while (value != 0);
+    return std::string(std::make_reverse_iterator(digits + count),
+                       std::make_reverse_iterator(digits));
 }
 
 std::string HexText(std::uint64_t value, std::int32_t minimumWidth) {

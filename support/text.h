@@ -11,6 +11,9 @@ namespace kelpworth {
 // Decimal digits with a leading '-' for negative values; no padding.
 std::string DecimalText(std::int32_t value);
 
+// Decimal digits of an unsigned 64-bit number; no padding.
+std::string UnsignedDecimalText(std::uint64_t value);
+
 // Uppercase hexadecimal digits of `value` (taken as unsigned), padded with
 // '0' to `minimumWidth`; a width above 32 counts as 0 and a longer number
 // is never cut.

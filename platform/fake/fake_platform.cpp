@@ -1,5 +1,6 @@
 #include "platform/fake/fake_platform.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/picture.h"
@@ -76,6 +77,22 @@ bool ReadInputEvent(Handle, TInputEvent& event) {
     return true;
 }
 
+bool ReadInputBytes(Handle, char* buffer, std::uint32_t size, std::uint32_t& count) {
+    auto& fake = Fake();
+    count = 0;
+    if (fake.InputTaken >= fake.InputFailsAfter) {
+        fake.LastError = fake.InputError;
+        return false;
+    }
+    const std::size_t take = std::min<std::size_t>({size, fake.InputChunk,
+                                              fake.InputBytes.size() - fake.InputTaken,
+                                              fake.InputFailsAfter - fake.InputTaken});
+    std::memcpy(buffer, fake.InputBytes.data() + fake.InputTaken, take);
+    fake.InputTaken += take;
+    count = static_cast<std::uint32_t>(take);
+    return true;
+}
+
 void WriteToErrorStream(const char* bytes, std::uint32_t count) {
     Fake().ErrorStream.append(bytes, count);
 }
@@ -112,6 +129,16 @@ int RenderTime(LocaleId, std::uint32_t flags, const TSystemTime& time, const cha
 }
 
 int TextLength(const char* text) { return static_cast<int>(std::strlen(text)); }
+
+std::string UserDateTimeText(const TSystemTime& time) {
+    const auto found = Fake().LocaleItems.find(LocaleSShortDate);
+    const std::string picture = found != Fake().LocaleItems.end() ? found->second : "M/d/yyyy";
+    char date[128] = {};
+    char clock[128] = {};
+    RenderDatePicture(time, picture.c_str(), date, sizeof date);
+    RenderTimePicture(time, TimeForce24HourFormat, "HH:mm:ss", clock, sizeof clock);
+    return std::string(date) + " " + clock;
+}
 
 TSystemTime ReadUniversalTime() {
     ++Fake().ClockReads;

@@ -54,6 +54,14 @@ struct TFakePlatform {
     std::vector<platform::TInputEvent> InputEvents;
     int InputReads = 0;
 
+    // standard input as bytes: what ReadInputBytes delivers, at most
+    // InputChunk bytes a call; a failure after InputFailsAfter bytes
+    std::string InputBytes;
+    std::size_t InputChunk = 4096;
+    std::size_t InputTaken = 0;
+    std::size_t InputFailsAfter = SIZE_MAX;
+    std::uint32_t InputError = 109;
+
     // windowing
     std::vector<std::pair<std::string, std::string>> Dialogs;  // (text, caption)
     std::vector<std::uint32_t> DialogStyles;                   // the style of each dialog

@@ -4,6 +4,7 @@
 
 #include "platform/picture.h"
 #include "platform/platform.h"
+#include "platform/posix/posix_locale_data.h"
 
 namespace kelpworth::platform {
 
@@ -38,5 +39,18 @@ int RenderTime(LocaleId, std::uint32_t flags, const TSystemTime& time, const cha
 }
 
 int TextLength(const char* text) { return static_cast<int>(std::strlen(text)); }
+
+std::string UserDateTimeText(const TSystemTime& time) {
+    struct tm fields = {};
+    fields.tm_year = time.Year - 1900;
+    fields.tm_mon = time.Month - 1;
+    fields.tm_mday = time.Day;
+    fields.tm_hour = time.Hour;
+    fields.tm_min = time.Minute;
+    fields.tm_sec = time.Second;
+    fields.tm_wday = time.DayOfWeek;
+    fields.tm_isdst = -1;
+    return posix::FormatTime(posix::ProcessLocaleData(), "%x %X", fields);
+}
 
 }  // namespace kelpworth::platform

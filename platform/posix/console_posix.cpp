@@ -126,4 +126,18 @@ void WriteToErrorStream(const char* bytes, std::uint32_t count) {
     WriteAll(STDERR_FILENO, bytes, count);
 }
 
+bool ReadInputBytes(Handle input, char* buffer, std::uint32_t size, std::uint32_t& count) {
+    ssize_t got = 0;
+    do {
+        got = ::read(static_cast<int>(input), buffer, size);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        gLastError = static_cast<std::uint32_t>(errno);
+        count = 0;
+        return false;
+    }
+    count = static_cast<std::uint32_t>(got);
+    return true;
+}
+
 }  // namespace kelpworth::platform

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <optional>
 #include <string_view>
 
@@ -260,6 +261,14 @@ const TPosixLocaleData& ProcessLocaleData() {
 }
 
 void ResetProcessLocaleData() { StoredProcessLocaleData().reset(); }
+
+std::string FormatTime(const TPosixLocaleData& data, const char* format, const struct tm& time) {
+    char buffer[256];
+    const std::size_t length = WithThreadLocale(data.Handle.get(), [&] {
+        return std::strftime(buffer, sizeof buffer, format, &time);
+    });
+    return std::string(buffer, length);
+}
 
 int CopyLocaleItem(const TPosixLocaleData& data, std::uint32_t item, char* buffer, int size) {
     const auto found = data.Items.find(item);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <locale.h>
+#include <time.h>
 
 #include <cstdint>
 #include <map>
@@ -45,6 +46,10 @@ const TPosixLocaleData& ProcessLocaleData();
 // environment again. The tool reads its locale once; tests that change the
 // environment call this before and after.
 void ResetProcessLocaleData();
+
+// strftime with `format` in the data's locale; empty when it yields
+// nothing.
+std::string FormatTime(const TPosixLocaleData& data, const char* format, const struct tm& time);
 
 // GetLocaleInfoA over the data.
 int CopyLocaleItem(const TPosixLocaleData& data, std::uint32_t item, char* buffer, int size);

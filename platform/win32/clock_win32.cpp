@@ -52,4 +52,16 @@ int RenderTime(LocaleId locale, std::uint32_t flags, const TSystemTime& time, co
 
 int TextLength(const char* text) { return lstrlenA(text); }
 
+std::string UserDateTimeText(const TSystemTime& time) {
+    const SYSTEMTIME native = ToNative(time);
+    char date[128] = {};
+    char clock[128] = {};
+    if (GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &native, nullptr, date, sizeof date) ==
+            0 ||
+        GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &native, nullptr, clock, sizeof clock) == 0) {
+        return {};
+    }
+    return std::string(date) + " " + clock;
+}
+
 }  // namespace kelpworth::platform

@@ -64,6 +64,19 @@ bool ReadInputEvent(Handle input, TInputEvent& event) {
     return true;
 }
 
+bool ReadInputBytes(Handle input, char* buffer, std::uint32_t size, std::uint32_t& count) {
+    DWORD read = 0;
+    count = 0;
+    if (ReadFile(ToNative(input), buffer, size, &read, nullptr) == 0) {
+        // A pipe whose writer has gone is at its end.
+        if (GetLastError() == ERROR_BROKEN_PIPE) return true;
+        gLastError = GetLastError();
+        return false;
+    }
+    count = read;
+    return true;
+}
+
 void WriteToErrorStream(const char* bytes, std::uint32_t count) {
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_ERROR_HANDLE), bytes, count, &written, nullptr);

@@ -33,7 +33,7 @@ std::vector<std::string> ProblemsOf(const std::string& arguments, const TLocaleS
 const std::string TodayInstead = "; without /s the current date 03.04.2026 would be used";
 const std::string NowInstead = "; without /s the current time 05:06:07 would be used";
 const std::string WithoutTime =
-    "kelpworth: /d without /t: add /t00:00:00 for midnight, or leave out /s to take the "
+    "/d without /t: add /t00:00:00 for midnight, or leave out /s to take the "
     "current time";
 
 struct StrictCase {
@@ -58,52 +58,52 @@ const StrictCase DayMonthYearCases[] = {
     {"/s /c /d32.01.2017", {}},
     // the date
     {"/s /d25.12.2017", {WithoutTime}},
-    {"/s /d", {"kelpworth: /d has no value" + TodayInstead, WithoutTime}},
-    {"/s /d /t10", {"kelpworth: /d has an empty value" + TodayInstead}},
+    {"/s /d", {"/d has no value" + TodayInstead, WithoutTime}},
+    {"/s /d /t10", {"/d has an empty value" + TodayInstead}},
     {"/s /d25-12-2017 /t10",
-     {"kelpworth: /d \"25-12-2017\": holds characters other than digits and '.'" +
+     {"/d \"25-12-2017\": holds characters other than digits and '.'" +
       TodayInstead}},
     {"/s /d25..12 /t10",
-     {"kelpworth: /d \"25..12\": does not read as a date in this locale" + TodayInstead}},
+     {"/d \"25..12\": does not read as a date in this locale" + TodayInstead}},
     {"/s /d32.01.2017 /t10",
-     {"kelpworth: /d \"32.01.2017\": day 32 is out of range (1 to 31)" + TodayInstead}},
+     {"/d \"32.01.2017\": day 32 is out of range (1 to 31)" + TodayInstead}},
     {"/s /d01.13.2017 /t10",
-     {"kelpworth: /d \"01.13.2017\": month 13 is out of range (1 to 12)" + TodayInstead}},
+     {"/d \"01.13.2017\": month 13 is out of range (1 to 12)" + TodayInstead}},
     {"/s /d01.01.17 /t10",
-     {"kelpworth: /d \"01.01.17\": the year needs four digits" + TodayInstead}},
+     {"/d \"01.01.17\": the year needs four digits" + TodayInstead}},
     {"/s /d01.01.0000 /t10",
-     {"kelpworth: /d \"01.01.0000\": year 0000 is out of range (0001 to 9999)" + TodayInstead}},
+     {"/d \"01.01.0000\": year 0000 is out of range (0001 to 9999)" + TodayInstead}},
     {"/s /d25.12 /t10",
-     {"kelpworth: /d \"25.12\": needs a day, a month and a four-digit year" + TodayInstead}},
+     {"/d \"25.12\": needs a day, a month and a four-digit year" + TodayInstead}},
     {"/s /d31.02.2017 /t10",
-     {"kelpworth: /d \"31.02.2017\" is no calendar date; without /s it would count as "
+     {"/d \"31.02.2017\" is no calendar date; without /s it would count as "
       "30.12.1899"}},
     {"/s /d31.12.1600 /t10",
-     {"kelpworth: /d \"31.12.1600\" lies before 01.01.1601, where stamps begin; without /s its "
+     {"/d \"31.12.1600\" lies before 01.01.1601, where stamps begin; without /s its "
       "distance from that day would count instead"}},
     // the time
-    {"/s /d25.12.2017 /t", {"kelpworth: /t has no value" + NowInstead}},
-    {"/s /d25.12.2017 /t /m", {"kelpworth: /t has an empty value" + NowInstead}},
+    {"/s /d25.12.2017 /t", {"/t has no value" + NowInstead}},
+    {"/s /d25.12.2017 /t /m", {"/t has an empty value" + NowInstead}},
     {"/s /d25.12.2017 /t10.20",
-     {"kelpworth: /t \"10.20\": holds characters other than digits and ':'" + NowInstead}},
+     {"/t \"10.20\": holds characters other than digits and ':'" + NowInstead}},
     {"/s /d25.12.2017 /t12345",
-     {"kelpworth: /t \"12345\": does not read as a time in this locale" + NowInstead}},
+     {"/t \"12345\": does not read as a time in this locale" + NowInstead}},
     {"/s /d25.12.2017 /t25:00",
-     {"kelpworth: /t \"25:00\": hour 25 is out of range (0 to 23)" + NowInstead}},
+     {"/t \"25:00\": hour 25 is out of range (0 to 23)" + NowInstead}},
     {"/s /d25.12.2017 /t10:61",
-     {"kelpworth: /t \"10:61\": minute 61 is out of range (0 to 59)" + NowInstead}},
+     {"/t \"10:61\": minute 61 is out of range (0 to 59)" + NowInstead}},
     {"/s /d25.12.2017 /t10:20:61",
-     {"kelpworth: /t \"10:20:61\": second 61 is out of range (0 to 59)" + NowInstead}},
+     {"/t \"10:20:61\": second 61 is out of range (0 to 59)" + NowInstead}},
     {"/s /d25.12.2017 /t10:20:30:100",
-     {"kelpworth: /t \"10:20:30:100\": the fourth field 100 is out of range (0 to 99)" +
+     {"/t \"10:20:30:100\": the fourth field 100 is out of range (0 to 99)" +
       NowInstead}},
     {"/s /d25.12.2017 /t24:00:00",
-     {"kelpworth: /t \"24:00:00\" is no time of day; without /s it would count as 00:00:00 of "
+     {"/t \"24:00:00\" is no time of day; without /s it would count as 00:00:00 of "
       "the same day"}},
     // both
     {"/s /d32.01.2017 /t10:61",
-     {"kelpworth: /d \"32.01.2017\": day 32 is out of range (1 to 31)" + TodayInstead,
-      "kelpworth: /t \"10:61\": minute 61 is out of range (0 to 59)" + NowInstead}},
+     {"/d \"32.01.2017\": day 32 is out of range (1 to 31)" + TodayInstead,
+      "/t \"10:61\": minute 61 is out of range (0 to 59)" + NowInstead}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, StrictReadingDayMonthYear, ::testing::ValuesIn(DayMonthYearCases));
@@ -112,7 +112,7 @@ using StrictReading = testing::FakePlatformTest;
 
 TEST_F(StrictReading, ALocaleThatReadsNoDottedDateSaysHowToGetOne) {
     const std::string expected =
-        "kelpworth: /d \"25.12.2017\": this locale reads no day.month.year date (its date "
+        "/d \"25.12.2017\": this locale reads no day.month.year date (its date "
         "separator is '/'); use /c for the current moment, or a day.month.year locale" +
         TodayInstead;
     EXPECT_EQ(ProblemsOf("/s /d25.12.2017 /t10:20:30", Settings('/', ':')),
@@ -124,7 +124,7 @@ TEST_F(StrictReading, ALocaleThatReadsNoDottedDateSaysHowToGetOne) {
 TEST_F(StrictReading, ATimeIsShownWithTheLocalesSeparator) {
     EXPECT_EQ(ProblemsOf("/s /d25.12.2017 /t24:00:00", Settings('.', '.')),
               std::vector<std::string>{
-                  "kelpworth: /t \"24:00:00\": does not read as a time in this locale (its time "
+                  "/t \"24:00:00\": does not read as a time in this locale (its time "
                   "separator is '.'); without /s the current time 05.06.07 would be used"});
 }
 

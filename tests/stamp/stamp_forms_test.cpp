@@ -1,5 +1,7 @@
 #include "stamp/stamp_forms.h"
 
+#include "support/text.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -32,13 +34,13 @@ TEST(StampForms, EveryFormOfAFewStamps) {
          "30828-09-14T02:48:05.4775807Z"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(DecimalForm(c.Stamp), c.Decimal);
+        EXPECT_EQ(UnsignedDecimalText(c.Stamp), c.Decimal);
         EXPECT_EQ(HexForm(c.Stamp), c.Hex);
         EXPECT_EQ(MemoryBytesForm(c.Stamp), c.Bytes);
         EXPECT_EQ(RegistryForm(c.Stamp), c.Registry);
         EXPECT_EQ(IsoForm(c.Stamp, c.Utc), c.Iso);
     }
-    EXPECT_EQ(DecimalForm(0xFFFFFFFFFFFFFFFF), "18446744073709551615");
+    EXPECT_EQ(UnsignedDecimalText(0xFFFFFFFFFFFFFFFF), "18446744073709551615");
 }
 
 }  // namespace

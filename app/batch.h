@@ -1,0 +1,30 @@
+// A batch (/b): every line of standard input is one request, written as
+// the switches of one command line and read by the same reader; the
+// switches /q /s /u /x of the real command line apply to every line. Each
+// line gives one output line, in order: its result lines, tab-separated,
+// or an empty line where it has none.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/command_line.h"
+#include "app/request_outcome.h"
+#include "locale/locale_state.h"
+#include "platform/platform.h"
+
+namespace kelpworth {
+
+// What one request line gives in a batch: its output line (without the
+// line end) and its messages. `global` is the real command line's request.
+TRequestOutcome BatchLineOutcome(std::string_view line, const TCommandLineRequest& global,
+                                 const TLocaleTextSettings& settings,
+                                 const TValueChecks& checks);
+
+// Converts standard input to its end; returns the exit code: 2 when any
+// line was refused or the input could not be read, else 0.
+int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& settings,
+             const TValueChecks& checks, platform::Handle input);
+
+}  // namespace kelpworth
