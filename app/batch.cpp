@@ -30,19 +30,19 @@ void WriteOut(TBatchOutput& output) {
     CheckIo(BatchWriteFailureLocation);
 }
 
-void WriteLineOut(TBatchOutput& output, std::string_view line) {
-    output.Pending += line;
+void WriteLineOut(TBatchOutput& output, const TRequestOutcome& outcome) {
+    AppendOneLine(output.Pending, outcome);
     output.Pending += '\n';
     if (output.Pending.size() >= OutputWriteOutSize) WriteOut(output);
 }
 
-}  // namespace
-
-TRequestOutcome BatchLineOutcome(std::string_view line, const TCommandLineRequest& global,
-                                 const TLocaleTextSettings& settings,
-                                 const TValueChecks& checks) {
+// The line as the command line of a run of its own; `commandLine` is
+// reused from line to line.
+TRequestOutcome LineOutcome(std::string_view line, const TCommandLineRequest& global,
+                            const TLocaleTextSettings& settings, const TValueChecks& checks,
+                            std::string& commandLine) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    std::string commandLine = "kelpworth ";
+    commandLine.assign("kelpworth ");
     commandLine += line;
     TCommandLineRequest request = ReadCommandLine(commandLine, checks);
     request.Strict = request.Strict || global.Strict;
@@ -65,24 +65,34 @@ TRequestOutcome BatchLineOutcome(std::string_view line, const TCommandLineReques
     return outcome;
 }
 
+}  // namespace
+
+TRequestOutcome BatchLineOutcome(std::string_view line, const TCommandLineRequest& global,
+                                 const TLocaleTextSettings& settings,
+                                 const TValueChecks& checks) {
+    std::string commandLine;
+    return LineOutcome(line, global, settings, checks, commandLine);
+}
+
 int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& settings,
              const TValueChecks& checks, platform::Handle input) {
     TBatchOutput output;
     std::string line;
+    std::string commandLine;
     char chunk[InputChunkSize];
     std::uint64_t lineNumber = 0;
     int exitCode = 0;
 
     const auto convert = [&](std::string_view text) {
         ++lineNumber;
-        const TRequestOutcome outcome = BatchLineOutcome(text, global, settings, checks);
+        const TRequestOutcome outcome = LineOutcome(text, global, settings, checks, commandLine);
         for (const std::string& message : outcome.Messages) {
             // Before the output they concern: what precedes it goes out first.
             WriteOut(output);
             WriteErrorLine(MessageLine("line " + UnsignedDecimalText(lineNumber) + ": " + message));
         }
         if (outcome.ExitCode != 0) exitCode = outcome.ExitCode;
-        WriteLineOut(output, OneLine(outcome));
+        WriteLineOut(output, outcome);
     };
 
     for (;;) {

@@ -14,12 +14,13 @@ bool SeparatesArguments(char c) {
     return byte >= 1 && byte <= 32;
 }
 
-// Reads one argument from `at` the way the start-up code splits the line:
-// leading separators and pairs of double quotes are skipped, a double
-// quote opens a stretch in which separators belong to the argument, and
-// the quotes themselves are dropped. Returns the position after it.
-std::size_t ReadArgument(std::string_view line, std::size_t at, std::string& argument) {
-    argument.clear();
+// Passes over one argument from `at` the way the start-up code splits the
+// line: leading separators and pairs of double quotes are skipped, a double
+// quote opens a stretch in which separators belong to the argument, and the
+// quotes themselves are dropped. Returns the position after it; `empty`
+// says whether the argument has no character.
+std::size_t SkipArgument(std::string_view line, std::size_t at, bool& empty) {
+    empty = true;
     for (;;) {
         while (at < line.size() && SeparatesArguments(line[at])) ++at;
         if (at + 1 < line.size() && line[at] == '"' && line[at + 1] == '"') {
@@ -31,13 +32,36 @@ std::size_t ReadArgument(std::string_view line, std::size_t at, std::string& arg
     while (at < line.size() && !SeparatesArguments(line[at])) {
         if (line[at] == '"') {
             ++at;
-            while (at < line.size() && line[at] != '"') argument.push_back(line[at++]);
+            for (; at < line.size() && line[at] != '"'; ++at) empty = false;
             if (at < line.size()) ++at;
         } else {
-            argument.push_back(line[at++]);
+            empty = false;
+            ++at;
         }
     }
     return at;
+}
+
+// Where each switch first occurs in the lower-cased line: the 1-based
+// position of the first slash followed by its character, 0 when there is
+// none; and whether "/help" occurs. One pass instead of a search for each.
+struct TSwitchMarks {
+    std::size_t First[128] = {};
+    bool Help = false;
+
+    std::size_t At(char letter) const { return First[static_cast<unsigned char>(letter)]; }
+    bool Has(char letter) const { return At(letter) != 0; }
+};
+
+TSwitchMarks MarkSwitches(std::string_view line) {
+    TSwitchMarks marks;
+    for (std::size_t slash = line.find('/'); slash != std::string_view::npos && slash + 1 < line.size();
+         slash = line.find('/', slash + 1)) {
+        const auto next = static_cast<unsigned char>(line[slash + 1]);
+        if (next < 128 && marks.First[next] == 0) marks.First[next] = slash + 1;
+        if (next == 'h' && line.compare(slash, 5, "/help") == 0) marks.Help = true;
+    }
+    return marks;
 }
 
 bool IsDateCharacter(char c) { return (c >= '0' && c <= '9') || c == '.'; }
@@ -59,8 +83,6 @@ std::size_t SkipBlanksAfterSwitch(std::string_view line, std::size_t position) {
     return position;
 }
 
-bool Occurs(std::string_view line, std::string_view name) { return FindFrom(name, line, 1) != 0; }
-
 // The given value when it stands, otherwise the clock's text.
 template <typename ClockText>
 std::string ValueOrClock(const TGivenValue& given, ClockText clockText) {
@@ -70,14 +92,14 @@ std::string ValueOrClock(const TGivenValue& given, ClockText clockText) {
 }  // namespace
 
 bool HasArguments(std::string_view commandLine) {
-    std::string argument;
-    const std::size_t afterProgram = ReadArgument(commandLine, 0, argument);
-    ReadArgument(commandLine, afterProgram, argument);
-    return !argument.empty();
+    bool empty = true;
+    const std::size_t afterProgram = SkipArgument(commandLine, 0, empty);
+    SkipArgument(commandLine, afterProgram, empty);
+    return !empty;
 }
 
 bool QuietRequested(std::string_view commandLine) {
-    return HasArguments(commandLine) && Occurs(LowerAscii(commandLine), "/q");
+    return HasArguments(commandLine) && MarkSwitches(LowerAscii(commandLine)).Has('q');
 }
 
 std::string ExtractValue(std::string_view line, std::size_t start) {
@@ -93,13 +115,12 @@ std::string ExtractValue(std::string_view line, std::size_t start) {
     return text;
 }
 
-TGivenValue ReadGivenValue(std::string_view line, std::string_view name,
-                           bool (*isValueCharacter)(char), const TValueCheck& check) {
+TGivenValue GivenValueAt(std::string_view line, std::size_t switchPosition,
+                         bool (*isValueCharacter)(char), const TValueCheck& check) {
     TGivenValue given;
-    const std::size_t position = FindFrom(name, line, 1);
-    if (position == 0) return given;
+    if (switchPosition == 0) return given;
     given.Present = true;
-    const std::size_t start = position + name.size();
+    const std::size_t start = switchPosition + 2;
     if (start > line.size()) return given;  // the switch ends the line: no value at all
     given.Text = ExtractValue(line, SkipBlanksAfterSwitch(line, start));
     given.Accepted = std::all_of(given.Text->begin(), given.Text->end(), isValueCharacter) &&
@@ -113,23 +134,24 @@ TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueCh
     if (!HasArguments(commandLine)) return request;
 
     const std::string line = LowerAscii(commandLine);
-    request.Details = Occurs(line, "/m");
-    request.Quiet = Occurs(line, "/q");
-    request.Strict = Occurs(line, "/s");
-    request.Utc = Occurs(line, "/u");
-    request.EveryForm = Occurs(line, "/x");
-    request.Batch = Occurs(line, "/b");
+    const TSwitchMarks switches = MarkSwitches(line);
+    request.Details = switches.Has('m');
+    request.Quiet = switches.Has('q');
+    request.Strict = switches.Has('s');
+    request.Utc = switches.Has('u');
+    request.EveryForm = switches.Has('x');
+    request.Batch = switches.Has('b');
 
-    if (Occurs(line, "/?") || Occurs(line, "/help")) {
+    if (switches.Has('?') || switches.Help) {
         record.Mode = HelpMode;
         return request;
     }
     // A stamp to read back beats the clock and a given date or time; its
     // forms are many, and its reading checks them all.
-    request.Stamp = ReadGivenValue(line, "/r", AnyCharacter, {});
+    request.Stamp = GivenValueAt(line, switches.At('r'), AnyCharacter, {});
     if (request.Stamp.Present) return request;
 
-    if (Occurs(line, "/c")) {
+    if (switches.Has('c')) {
         request.Current = true;
         record.DateStr = CurrentDateText();
         record.TimeStr = CurrentTimeText();
@@ -137,12 +159,12 @@ TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueCh
     }
 
     // An empty value passes both checks and stays empty.
-    request.Date = ReadGivenValue(line, "/d", IsDateCharacter, checks.AcceptDate);
+    request.Date = GivenValueAt(line, switches.At('d'), IsDateCharacter, checks.AcceptDate);
     if (request.Date.Present) {
         record.DateStr = ValueOrClock(request.Date, [] { return CurrentDateText(); });
     }
 
-    request.Time = ReadGivenValue(line, "/t", IsTimeCharacter, checks.AcceptTime);
+    request.Time = GivenValueAt(line, switches.At('t'), IsTimeCharacter, checks.AcceptTime);
     if (!request.Time.Present) {
         if (!record.DateStr.empty()) record.TimeStr = CurrentTimeText();
         return request;

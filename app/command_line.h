@@ -55,12 +55,13 @@ bool QuietRequested(std::string_view commandLine);
 // slash after it, it runs to the end of the line. Blanks are removed.
 std::string ExtractValue(std::string_view line, std::size_t start);
 
-// The value of the first `name` switch in the lower-cased `line`: blanks
+// The value of the switch (a slash and a letter) at the 1-based position
+// `switchPosition` of the lower-cased `line`, 0 when it is absent: blanks
 // after the switch are skipped, the value is extracted, and it is accepted
 // when every character passes `isValueCharacter` and then `check` accepts
 // it. A failure raised inside the check counts as a rejection.
-TGivenValue ReadGivenValue(std::string_view line, std::string_view name,
-                           bool (*isValueCharacter)(char), const TValueCheck& check);
+TGivenValue GivenValueAt(std::string_view line, std::size_t switchPosition,
+                         bool (*isValueCharacter)(char), const TValueCheck& check);
 
 TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueChecks& checks);
 

@@ -207,8 +207,11 @@ TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
                                     converted.Hour, converted.Minute, converted.Second,
                                     converted.Fourth)
                     : result.Stamp;
-    const std::string stampText = StampText(stamp);
-    AddLine(outcome.Lines, "", stampText);
+    std::string stampText = StampText(stamp);
+    if (request.Details) {
+        outcome.Details = TDetails{result.Used, result.Fields, stampText, offset};
+    }
+    AddLine(outcome.Lines, "", std::move(stampText));
     if (request.EveryForm) {
         AddEveryForm(outcome.Lines, stamp);
         AddLine(outcome.Lines, "iso", IsoForm(stamp, request.Utc));
@@ -222,7 +225,6 @@ TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
                         "arithmetic");
         }
     }
-    if (request.Details) outcome.Details = TDetails{result.Used, result.Fields, stampText, offset};
     return outcome;
 }
 
@@ -293,13 +295,13 @@ int CarryOut(const TRequestOutcome& outcome, std::string_view title) {
     return outcome.ExitCode;
 }
 
-std::string OneLine(const TRequestOutcome& outcome) {
-    std::string line;
+void AppendOneLine(std::string& line, const TRequestOutcome& outcome) {
+    bool first = true;
     for (const TResultLine& result : outcome.Lines) {
-        if (!line.empty()) line += '\t';
+        if (!first) line += '\t';
         line += result.Value;
+        first = false;
     }
-    return line;
 }
 
 }  // namespace kelpworth

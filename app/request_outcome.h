@@ -59,8 +59,8 @@ TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request,
 int CarryOut(const TRequestOutcome& outcome, std::string_view title);
 
 // The result lines as one line: their values, tab-separated, without labels
-// and comments.
-std::string OneLine(const TRequestOutcome& outcome);
+// and comments; appended to `line`.
+void AppendOneLine(std::string& line, const TRequestOutcome& outcome);
 
 // "kelpworth: " before a message.
 std::string MessageLine(std::string_view message);

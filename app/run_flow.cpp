@@ -29,7 +29,7 @@ std::shared_ptr<const TLocaleState> StartSupportUnits() {
 TValueChecks ChecksIn(const std::shared_ptr<const TLocaleState>& settings) {
     return TValueChecks{
         [settings](const std::string& text) {
-            return AcceptDateText(text, *settings, ThisYear());
+            return AcceptDateText(text, *settings, ThisYear);
         },
         [settings](const std::string& text) { return AcceptTimeText(text, *settings); }};
 }

@@ -19,7 +19,7 @@ namespace kelpworth::fuzz {
 namespace {
 
 // The clock's year, in which a date without a year is read.
-constexpr std::uint16_t ClockYear = 2017;
+std::uint16_t ClockYear() { return 2017; }
 
 TLocaleState TakeSettings(TFuzzBytes& bytes) {
     TLocaleState state;

@@ -44,11 +44,11 @@ std::int32_t EraOffsetForName(std::string_view name, const TLocaleState& state) 
 }
 
 std::uint16_t EraYearToYear(std::uint16_t year, std::int32_t& eraOffset,
-                            const TLocaleState& state, std::uint16_t thisYear) {
+                            const TLocaleState& state, TYearReading thisYear) {
     std::int64_t fullYear = year;
     std::int64_t offset = eraOffset;
     if (state.Identity.PrimaryLanguage == platform::LanguageKorean) {
-        if (fullYear <= 99) fullYear += ((thisYear + std::llabs(offset)) / 100) * 100;
+        if (fullYear <= 99) fullYear += ((thisYear() + std::llabs(offset)) / 100) * 100;
         if (offset > 0) offset = -offset;
     } else {
         offset -= 1;
@@ -58,7 +58,7 @@ std::uint16_t EraYearToYear(std::uint16_t year, std::int32_t& eraOffset,
 }
 
 bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state,
-                  std::uint16_t thisYear) {
+                  TYearReading thisYear) {
     const TLocaleTextSettings& settings = state.Settings;
     const std::string& picture = settings.ShortDatePicture;
     const TDateFieldOrder order = DateFieldOrderOf(picture);
@@ -102,7 +102,7 @@ bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state,
             return false;
         }
     } else {
-        year.Value = thisYear;
+        year.Value = thisYear();
         // Without a year, a year-first order reads month and day.
         month = order == TDateFieldOrder::DayFirst ? b.Value : a.Value;
         day = order == TDateFieldOrder::DayFirst ? a.Value : b.Value;
@@ -117,8 +117,7 @@ bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state,
     return MakeDateValue(year.Value, month, day, value);
 }
 
-bool AcceptDateText(const std::string& text, const TLocaleState& state,
-                    std::uint16_t thisYear) {
+bool AcceptDateText(const std::string& text, const TLocaleState& state, TYearReading thisYear) {
     TScanState scan{text, 1};
     double value = 0;
     const bool ok = ScanDateText(scan, value, state, thisYear);

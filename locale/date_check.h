@@ -14,21 +14,24 @@ namespace kelpworth {
 // none does or the name is empty.
 std::int32_t EraOffsetForName(std::string_view name, const TLocaleState& state);
 
+// Reads the clock's year. A date scan asks for it only where it needs it,
+// at the moment it needs it: for a date without a year, and for a Korean
+// two-digit era year.
+using TYearReading = std::uint16_t (*)();
+
 // An era year as a Gregorian year, with the scan's era offset (which the
-// Korean reading turns negative). `thisYear` is the clock's year, which a
-// Korean two-digit era year is read near.
+// Korean reading turns negative).
 std::uint16_t EraYearToYear(std::uint16_t year, std::int32_t& eraOffset,
-                            const TLocaleState& state, std::uint16_t thisYear);
+                            const TLocaleState& state, TYearReading thisYear);
 
 // Reads two or three numbers with the date separator in the user's order
-// and builds a date value of them; a date without a year is in `thisYear`,
-// the clock's year. Leaves the position where it stopped. The checks need
-// only the answer; the value shows tests which fields were read.
+// and builds a date value of them. Leaves the position where it stopped.
+// The checks need only the answer; the value shows tests which fields were
+// read.
 bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state,
-                  std::uint16_t thisYear);
+                  TYearReading thisYear);
 
 // Accepted when the scan succeeded or read the whole text.
-bool AcceptDateText(const std::string& text, const TLocaleState& state,
-                    std::uint16_t thisYear);
+bool AcceptDateText(const std::string& text, const TLocaleState& state, TYearReading thisYear);
 
 }  // namespace kelpworth

@@ -18,13 +18,11 @@ unsigned char CurrentByte(const TScanState& scan) {
 
 bool IsDigit(unsigned char byte) { return byte >= '0' && byte <= '9'; }
 
-}  // namespace
-
-bool WithinText(const TScanState& scan) {
-    return scan.Position >= 1 && scan.Position <= LengthOf(scan);
+bool IsAsciiLetter(unsigned char byte) {
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
 }
 
-bool PastTextEnd(const TScanState& scan) { return scan.Position > LengthOf(scan); }
+}  // namespace
 
 void SkipBlanks(TScanState& scan) {
     while (WithinText(scan) && CurrentByte(scan) == ' ') ++scan.Position;
@@ -59,6 +57,12 @@ bool ExpectWord(TScanState& scan, std::string_view word) {
     const std::size_t start = static_cast<std::size_t>(scan.Position - 1);
     const std::string_view next =
         start < scan.Text.size() ? scan.Text.substr(start, word.size()) : std::string_view{};
+    // A word that begins with a letter is never a digit or nothing, in any
+    // locale: times are mostly read without asking the locale.
+    if (IsAsciiLetter(static_cast<unsigned char>(word[0])) &&
+        (next.empty() || IsDigit(static_cast<unsigned char>(next[0])))) {
+        return false;
+    }
     if (LocaleCompareNoCase(word, next) != 0) return false;
     scan.Position += static_cast<std::int32_t>(word.size());
     return true;

@@ -16,10 +16,14 @@ struct TScanState {
 };
 
 // The position still points at a byte of the text.
-bool WithinText(const TScanState& scan);
+inline bool WithinText(const TScanState& scan) {
+    return scan.Position >= 1 && scan.Position <= static_cast<std::int64_t>(scan.Text.size());
+}
 
 // The position is past the last byte.
-bool PastTextEnd(const TScanState& scan);
+inline bool PastTextEnd(const TScanState& scan) {
+    return scan.Position > static_cast<std::int64_t>(scan.Text.size());
+}
 
 struct TNumberField {
     std::uint16_t Value = 0;

@@ -6,8 +6,14 @@
 namespace kelpworth {
 
 std::string StampText(std::uint64_t stamp) {
-    const std::string digits = HexText(stamp, 16);
-    return "0x" + digits.substr(0, 8) + "-0x" + digits.substr(8, 8);
+    constexpr char Digits[] = "0123456789ABCDEF";
+    std::string text = "0x00000000-0x00000000";
+    // The low half ends the text, the high half ends before the "-0x".
+    for (std::size_t digit = 0; digit < 8; ++digit) {
+        text[20 - digit] = Digits[(stamp >> (4 * digit)) & 0xF];
+        text[9 - digit] = Digits[(stamp >> (32 + 4 * digit)) & 0xF];
+    }
+    return text;
 }
 
 TStampMoment FieldsOfStamp(std::uint64_t stamp) {

@@ -114,7 +114,6 @@ TConversionResult ComputeStamp(TDateTimeRecord record) {
     result.Used = record;
     result.Fields = fields;
     result.Stamp = stamp;
-    result.StampText = StampText(stamp);
     return result;
 }
 

@@ -29,7 +29,6 @@ struct TConversionResult {
     TDateTimeRecord Used;  // the record after any replacement by the clock
     TStampFields Fields;
     std::uint64_t Stamp = 0;
-    std::string StampText;
 };
 
 // Reads the fields of `record`, replacing failing texts by the clock, and

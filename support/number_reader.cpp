@@ -20,6 +20,16 @@ std::int32_t AsSigned(std::uint32_t bits) {
 TNumberReading ReadNumber(std::string_view text) {
     if (text.empty()) return {0, true};
 
+    // Up to nine digits alone, the common case, cannot overflow.
+    if (text.size() <= 9) {
+        std::uint32_t value = 0;
+        std::size_t at = 0;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+            value = value * 10u + static_cast<std::uint32_t>(text[at++] - '0');
+        }
+        if (at == text.size()) return {AsSigned(value), false};
+    }
+
     std::size_t at = 0;
     while (at < text.size() && text[at] == ' ') ++at;
 

@@ -59,14 +59,9 @@ std::string LowerAscii(std::string_view text) {
 }
 
 std::size_t FindFrom(std::string_view pattern, std::string_view text, std::size_t start) {
-    if (pattern.empty() || text.empty() || pattern.size() > text.size() || start < 1) {
-        return 0;
-    }
-    const std::size_t lastCandidate = text.size() - pattern.size() + 1;
-    for (std::size_t position = start; position <= lastCandidate; ++position) {
-        if (text.compare(position - 1, pattern.size(), pattern) == 0) return position;
-    }
-    return 0;
+    if (pattern.empty() || start < 1) return 0;
+    const std::size_t found = text.find(pattern, start - 1);
+    return found == std::string_view::npos ? 0 : found + 1;
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view pattern,

@@ -279,9 +279,72 @@ int CopyLocaleItem(const TPosixLocaleData& data, std::uint32_t item, char* buffe
     return static_cast<int>(value.size() + 1);
 }
 
+namespace {
+
+bool AllAscii(const char* text, std::size_t length) {
+    for (std::size_t at = 0; at < length; ++at) {
+        if (static_cast<unsigned char>(text[at]) >= 0x80) return false;
+    }
+    return true;
+}
+
+// The character of an ASCII byte, plain or upper-cased, as CharactersOf
+// gives it; false where the locale does not read the byte as itself (then
+// a text holding it is compared the long way).
+bool AsciiCharacter(const TPosixLocaleData& data, unsigned char byte, bool upper,
+                    std::uint32_t& character) {
+    auto& ascii = data.Ascii;
+    if (!ascii.Known.test(byte)) {
+        const char text = static_cast<char>(byte);
+        const bool decode = data.Handle != nullptr;
+        WithThreadLocale(data.Handle.get(), [&] {
+            ascii.Plain[byte] = CharactersOf(&text, 1, false, decode).front();
+            ascii.Upper[byte] = CharactersOf(&text, 1, true, decode).front();
+            return 0;
+        });
+        ascii.Known.set(byte);
+    }
+    if (ascii.Plain[byte] != byte) return false;
+    character = upper ? ascii.Upper[byte] : byte;
+    return true;
+}
+
+// The comparison of two ASCII texts, without decoding them anew; false
+// when it cannot be made that way.
+bool CompareAscii(const TPosixLocaleData& data, bool upper, const char* a, std::size_t lengthA,
+                  const char* b, std::size_t lengthB, int& result) {
+    if (!AllAscii(a, lengthA) || !AllAscii(b, lengthB)) return false;
+    const std::size_t common = lengthA < lengthB ? lengthA : lengthB;
+    for (std::size_t at = 0; at < common; ++at) {
+        std::uint32_t x = 0;
+        std::uint32_t y = 0;
+        if (!AsciiCharacter(data, static_cast<unsigned char>(a[at]), upper, x) ||
+            !AsciiCharacter(data, static_cast<unsigned char>(b[at]), upper, y)) {
+            return false;
+        }
+        if (x != y) {
+            result = x < y ? CompareLess : CompareGreater;
+            return true;
+        }
+    }
+    for (std::size_t at = common; at < lengthA || at < lengthB; ++at) {
+        std::uint32_t ignored = 0;
+        const char c = at < lengthA ? a[at] : b[at];
+        if (!AsciiCharacter(data, static_cast<unsigned char>(c), upper, ignored)) return false;
+    }
+    result = lengthA == lengthB ? CompareEqual : lengthA < lengthB ? CompareLess : CompareGreater;
+    return true;
+}
+
+}  // namespace
+
 int CompareTextsIn(const TPosixLocaleData& data, std::uint32_t flags, const char* a, int lengthA,
                    const char* b, int lengthB) {
     const bool upper = (flags & NormIgnoreCase) != 0;
+    int result = CompareFailed;
+    if (CompareAscii(data, upper, a, LengthOf(a, lengthA), b, LengthOf(b, lengthB), result)) {
+        return result;
+    }
     const bool decode = data.Handle != nullptr;
     const auto [left, right] = WithThreadLocale(data.Handle.get(), [&] {
         return std::make_pair(CharactersOf(a, LengthOf(a, lengthA), upper, decode),

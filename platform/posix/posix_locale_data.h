@@ -6,6 +6,7 @@
 #include <locale.h>
 #include <time.h>
 
+#include <bitset>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -29,6 +30,15 @@ struct TPosixLocaleData {
     bool DoubleByte = false;
     std::uint8_t LeadBytes[LeadByteFieldSize] = {};
     TLocaleHandle Handle;  // decodes texts; null: every byte is a character
+
+    // The characters of the bytes below 0x80, as a comparison takes them,
+    // found when first compared: most texts compared are ASCII.
+    struct TAsciiCharacters {
+        std::uint32_t Plain[128] = {};
+        std::uint32_t Upper[128] = {};
+        std::bitset<128> Known;
+    };
+    mutable TAsciiCharacters Ascii;
 };
 
 // An empty name takes the category from the environment (LC_ALL, then

@@ -24,7 +24,7 @@ constexpr std::string_view Hint = "a day.month.year locale";
 
 std::vector<std::string> ProblemsOf(const std::string& arguments, const TLocaleState& state) {
     const TValueChecks checks{
-        [&](const std::string& text) { return AcceptDateText(text, state, 2026); },
+        [&](const std::string& text) { return AcceptDateText(text, state, [] { return std::uint16_t{2026}; }); },
         [&](const std::string& text) { return AcceptTimeText(text, state); }};
     const TCommandLineRequest request = ReadCommandLine("kelpworth " + arguments, checks);
     return StrictReadingProblems(request, state.Settings, Clock, Hint);

@@ -19,8 +19,8 @@ TLocaleState StateWithDatePicture(const std::string& picture, char separator) {
     return state;
 }
 
-// The year a date without one is read in.
-constexpr std::uint16_t ClockYear = 2017;
+// The clock's year, in which a date without a year is read.
+std::uint16_t ClockYear() { return 2017; }
 
 class DateCheckTest : public testing::FakePlatformTest {
 protected:

@@ -358,8 +358,8 @@ TEST(PosixLocaleService, AnswersFromTheEnvironmentsLocale) {
     EXPECT_EQ(state.Settings.DecimalSep, ',');
     EXPECT_EQ(state.Settings.AmText, "");
     EXPECT_EQ(state.Settings.ShortTimePicture, "hh:mm");
-    EXPECT_TRUE(AcceptDateText("25.12.2017", state, 2017));
-    EXPECT_FALSE(AcceptDateText("25.12.17.", state, 2017));
+    EXPECT_TRUE(AcceptDateText("25.12.2017", state, [] { return std::uint16_t{2017}; }));
+    EXPECT_FALSE(AcceptDateText("25.12.17.", state, [] { return std::uint16_t{2017}; }));
     EXPECT_TRUE(AcceptTimeText("10:20:30", state));
     EXPECT_TRUE(AcceptTimeText("1:30 pm", state));
     EXPECT_EQ(platform::SystemMetric(platform::MetricDbcsEnabled), 0);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "kelpworth/stamp.h"
 #include "stamp/stamp_conversion.h"
 #include "common/test_support.h"
 
@@ -13,7 +14,7 @@ using Details = testing::FakePlatformTest;
 TEST_F(Details, ShowTheTextsFieldsAndStampInAPlainDialog) {
     fake().Windows["Kelpworth"] = 77;
     const TConversionResult result = ComputeStamp({"05.03.2017", "07:08:09", ""});
-    ShowDetails("Kelpworth", result.Used, result.Fields, result.StampText);
+    ShowDetails("Kelpworth", result.Used, result.Fields, StampText(result.Stamp));
 
     ASSERT_EQ(fake().Dialogs.size(), 1u);
     EXPECT_EQ(fake().Dialogs[0].first,
@@ -34,7 +35,7 @@ TEST_F(Details, ShowTheTextsFieldsAndStampInAPlainDialog) {
 TEST_F(Details, ShowTheClockTextThatReplacedARejectedDate) {
     fake().Clock = {2026, 4, 5, 3, 5, 6, 7, 0};
     const TConversionResult result = ComputeStamp({"32.01.2017", "10:20:30:40", ""});
-    ShowDetails("Kelpworth", result.Used, result.Fields, result.StampText);
+    ShowDetails("Kelpworth", result.Used, result.Fields, StampText(result.Stamp));
     ASSERT_EQ(fake().Dialogs.size(), 1u);
     const std::string& text = fake().Dialogs[0].first;
     EXPECT_EQ(text.substr(0, text.find("'Hour")),
