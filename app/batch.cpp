@@ -42,7 +42,8 @@ TRequestOutcome LineOutcome(std::string_view line, const TCommandLineRequest& gl
                             const TLocaleTextSettings& settings, const TValueChecks& checks,
                             std::string& commandLine) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    commandLine.assign("kelpworth ");
+    // With /r on the real command line every line is a stamp to read back.
+    commandLine.assign(global.Stamp.Present ? "kelpworth /r" : "kelpworth ");
     commandLine += line;
     TCommandLineRequest request = ReadCommandLine(commandLine, checks);
     request.Strict = request.Strict || global.Strict;

@@ -1,8 +1,9 @@
 // A batch (/b): every line of standard input is one request, written as
 // the switches of one command line and read by the same reader; the
-// switches /q /s /u /x of the real command line apply to every line. Each
-// line gives one output line, in order: its result lines, tab-separated,
-// or an empty line where it has none.
+// switches /q /s /u /x of the real command line apply to every line, and
+// with /r there every line is a stamp to read back. Each line gives one
+// output line, in order: its result lines, tab-separated, or an empty line
+// where it has none.
 #pragma once
 
 #include <cstdint>

@@ -122,6 +122,12 @@ TEST_F(Batch, AStampThatCannotBeReadGivesAnEmptyLine) {
               std::string::npos);
 }
 
+TEST_F(Batch, WithRReadsEveryLineAsAStamp) {
+    Run("/q /b /r", "0x01D37D69-0xFCC9D480\n131586708290000000\n/c\n");
+    const std::string read = "2017-12-25T10:20:29.0000000\t25.12.2017 10:20:29\n";
+    EXPECT_EQ(fake().Output, read + read + "\n");
+}
+
 TEST_F(Batch, HelpBeatsTheBatch) {
     Run("/b /?", "/c\n");
     EXPECT_EQ(fake().Output, expected::Banner + expected::HelpAt0941);
