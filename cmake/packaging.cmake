@@ -1,12 +1,71 @@
 # Installation and packages. `cmake --install` puts the tool, its manual
-# page (not on Windows) and the stamp library with its header in the usual
-# places; CPack makes a Debian package on Linux and a zip on Windows.
+# page (not on Windows) and the stamp library with its header, its CMake
+# package and its pkg-config file in the usual places; CPack makes a Debian
+# package on Linux and a zip on Windows.
 include(GNUInstallDirs)
 
+# Debian and its derivatives keep libraries in the directory of their
+# architecture (lib/x86_64-linux-gnu), where the linker, pkg-config and
+# CMake for that architecture look, also in a cross build. GNUInstallDirs
+# picks it only for the prefix /usr; the stamp library goes there for any
+# prefix, so that the Debian package, made from a build configured for
+# /usr/local, has it there too.
+set(libdir_default "${CMAKE_INSTALL_LIBDIR}")
+if(CMAKE_LIBRARY_ARCHITECTURE AND NOT WIN32 AND CMAKE_INSTALL_LIBDIR STREQUAL "lib")
+  set(libdir_default "lib/${CMAKE_LIBRARY_ARCHITECTURE}")
+endif()
+set(KELPWORTH_INSTALL_LIBDIR "${libdir_default}" CACHE PATH
+    "Where the stamp library, its CMake package and its pkg-config file are installed")
+
 install(TARGETS kelpworth RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS kelpworth_stamp ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS kelpworth_stamp EXPORT kelpworth_targets ARCHIVE DESTINATION ${KELPWORTH_INSTALL_LIBDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/include/kelpworth/stamp.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/kelpworth)
+
+# The stamp library for CMake: find_package(kelpworth CONFIG) gives the
+# imported target kelpworth::stamp.
+include(CMakePackageConfigHelpers)
+set(KELPWORTH_CMAKE_PACKAGE_DIR ${KELPWORTH_INSTALL_LIBDIR}/cmake/kelpworth)
+install(EXPORT kelpworth_targets NAMESPACE kelpworth:: FILE kelpworth-targets.cmake
+        DESTINATION ${KELPWORTH_CMAKE_PACKAGE_DIR})
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/kelpworth-config.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/kelpworth-config.cmake
+  INSTALL_DESTINATION ${KELPWORTH_CMAKE_PACKAGE_DIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/kelpworth-config-version.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/kelpworth-config.cmake
+              ${CMAKE_CURRENT_BINARY_DIR}/kelpworth-config-version.cmake
+        DESTINATION ${KELPWORTH_CMAKE_PACKAGE_DIR})
+
+# The stamp library for pkg-config: kelpworth.pc. Its prefix is the one
+# given at install time (`cmake --install --prefix`, /usr in the Debian
+# package), so the file is written then; in the Windows zip, which is
+# unpacked anywhere, it is the file's own place.
+foreach(dir KELPWORTH_INSTALL_LIBDIR CMAKE_INSTALL_INCLUDEDIR)
+  if(IS_ABSOLUTE "${${dir}}")
+    set(KELPWORTH_PC_${dir} "${${dir}}")
+  else()
+    set(KELPWORTH_PC_${dir} "\${prefix}/${${dir}}")
+  endif()
+endforeach()
+if(IS_ABSOLUTE "${KELPWORTH_INSTALL_LIBDIR}")
+  set(KELPWORTH_PC_DESTINATION "${KELPWORTH_INSTALL_LIBDIR}/pkgconfig")
+else()
+  set(KELPWORTH_PC_DESTINATION "\${CMAKE_INSTALL_PREFIX}/${KELPWORTH_INSTALL_LIBDIR}/pkgconfig")
+endif()
+if(WIN32)
+  string(REGEX REPLACE "[^/]+" ".." KELPWORTH_PC_PREFIX "${KELPWORTH_INSTALL_LIBDIR}/pkgconfig")
+  # Left for pkg-config to fill in: the install script must not expand it.
+  set(KELPWORTH_PC_PREFIX "\\\${pcfiledir}/${KELPWORTH_PC_PREFIX}")
+else()
+  set(KELPWORTH_PC_PREFIX "\${CMAKE_INSTALL_PREFIX}")
+endif()
+set(KELPWORTH_PC_BODY ${CMAKE_CURRENT_BINARY_DIR}/kelpworth.pc.body)
+set(KELPWORTH_PC_FILE ${CMAKE_CURRENT_BINARY_DIR}/pkgconfig/kelpworth.pc)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/kelpworth.pc.in ${KELPWORTH_PC_BODY} @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/install_pkg_config.cmake.in
+               ${CMAKE_CURRENT_BINARY_DIR}/install_pkg_config.cmake @ONLY)
+install(SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/install_pkg_config.cmake)
 
 if(NOT WIN32)
   set(KELPWORTH_MANUAL ${PROJECT_SOURCE_DIR}/docs/kelpworth.1)
@@ -44,6 +103,10 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  # Installed through DESTDIR, the install scripts see the package's own
+  # prefix, /usr, which kelpworth.pc names.
+  set(CPACK_SET_DESTDIR ON)
+  set(CPACK_INSTALL_PREFIX /usr)
   find_program(KELPWORTH_DPKG_SHLIBDEPS dpkg-shlibdeps)
   if(KELPWORTH_FAST_STARTUP)
     # A static executable has no shared libraries to list, but it still

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test of Kelpworth: the development build (warnings
 # as errors), the sanitizer build (AddressSanitizer and
-# UndefinedBehaviorSanitizer), the release build and its Debian package,
-# the Windows build under Wine, the fuzz targets, Valgrind and clang-tidy.
+# UndefinedBehaviorSanitizer), the release build, its installed stamp
+# library in programs that use it and its Debian package, the Windows build
+# under Wine, the fuzz targets, Valgrind and clang-tidy.
 # Debian packages that a fresh machine lacks are installed first (as root,
 # or through sudo); each step's script names what it needs.
 set -euo pipefail
@@ -17,6 +18,9 @@ for preset in dev asan release; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "=== the installed stamp library, found by CMake and by pkg-config"
+scripts/consumer-check.sh
 
 echo "=== the arithmetic against the x87 extended format, every millisecond of the day"
 ctest --preset long
