@@ -110,14 +110,24 @@ else()
   find_program(KELPWORTH_DPKG_SHLIBDEPS dpkg-shlibdeps)
   if(KELPWORTH_FAST_STARTUP)
     # A static executable has no shared libraries to list, but it still
-    # reads the C library's locale data and loads its character-set
-    # converters at run time, which must come from the same C library.
-    execute_process(COMMAND getconf GNU_LIBC_VERSION
-                    OUTPUT_VARIABLE glibc_version OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-    string(REGEX MATCH "[0-9]+\\.[0-9]+" glibc_version "${glibc_version}")
-    if(glibc_version)
-      set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= ${glibc_version})")
+    # reads the C library's locale data and, in double-byte locales, loads
+    # its character-set converter modules at run time. Their formats and
+    # the modules' interface belong to one upstream version of the C
+    # library: the package depends on the version the tool is linked with
+    # (its Debian revisions keep them), not on any later one.
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -E -dM -include features.h -x c++ /dev/null
+                    OUTPUT_VARIABLE glibc_macros ERROR_QUIET)
+    string(REGEX MATCH "#define __GLIBC__ ([0-9]+)" glibc_major "${glibc_macros}")
+    set(glibc_major "${CMAKE_MATCH_1}")
+    string(REGEX MATCH "#define __GLIBC_MINOR__ ([0-9]+)" glibc_minor "${glibc_macros}")
+    set(glibc_minor "${CMAKE_MATCH_1}")
+    if(NOT glibc_major STREQUAL "" AND NOT glibc_minor STREQUAL "")
+      math(EXPR glibc_next_minor "${glibc_minor} + 1")
+      set(CPACK_DEBIAN_PACKAGE_DEPENDS
+          "libc6 (>= ${glibc_major}.${glibc_minor}), libc6 (<< ${glibc_major}.${glibc_next_minor})")
     else()
+      message(WARNING "The version of the C library is unknown: the Debian package's "
+                      "dependency on libc6 names none")
       set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6")
     endif()
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "locales")
