@@ -67,6 +67,39 @@ configure_file(${PROJECT_SOURCE_DIR}/cmake/install_pkg_config.cmake.in
                ${CMAKE_CURRENT_BINARY_DIR}/install_pkg_config.cmake @ONLY)
 install(SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/install_pkg_config.cmake)
 
+# The licence, where each package keeps it: in a Debian package (and in
+# any installation on Linux) as the machine-readable copyright file made
+# from LICENSE, in the Windows zip as LICENSE.txt at the top.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+if(WIN32)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+else()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+  file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
+  string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)" holder "${license}")
+  set(holder "${CMAKE_MATCH_1}")
+  string(FIND "${license}" "Permission is hereby granted" terms_start)
+  if(NOT holder OR terms_start EQUAL -1)
+    message(FATAL_ERROR "LICENSE is not the MIT licence with one copyright line")
+  endif()
+  string(SUBSTRING "${license}" ${terms_start} -1 terms)
+  string(STRIP "${terms}" terms)
+  string(REPLACE "\n\n" "\n.\n" terms "${terms}")
+  string(REPLACE "\n" "\n " terms "${terms}")
+  file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/copyright @ONLY CONTENT
+"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
+Upstream-Name: Kelpworth
+
+Files: *
+Copyright: ${holder}
+License: Expat
+
+License: Expat
+ ${terms}
+")
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
+
 if(NOT WIN32)
   set(KELPWORTH_MANUAL ${PROJECT_SOURCE_DIR}/docs/kelpworth.1)
   find_program(KELPWORTH_GZIP gzip)
