@@ -101,32 +101,91 @@ License: Expat
 endif()
 
 if(NOT WIN32)
-  set(KELPWORTH_MANUAL ${PROJECT_SOURCE_DIR}/docs/kelpworth.1)
   find_program(KELPWORTH_GZIP gzip)
-  if(KELPWORTH_GZIP)
-    # Manual pages are kept compressed; -n leaves out the time stamp, so
-    # the same page gives the same bytes.
-    set(compressed ${CMAKE_CURRENT_BINARY_DIR}/kelpworth.1.gz)
-    add_custom_command(OUTPUT ${compressed}
-      COMMAND ${CMAKE_COMMAND} -E copy ${KELPWORTH_MANUAL} ${CMAKE_CURRENT_BINARY_DIR}/kelpworth.1
-      COMMAND ${KELPWORTH_GZIP} -9 -n -f ${CMAKE_CURRENT_BINARY_DIR}/kelpworth.1
-      DEPENDS ${KELPWORTH_MANUAL}
+  # kelpworth_gzip(SOURCE NAME TARGET): SOURCE copied to NAME in the build
+  # directory and compressed to NAME.gz by TARGET, as Debian keeps
+  # documentation: -9, and -n leaves out the time stamp, so the same file
+  # gives the same bytes.
+  function(kelpworth_gzip source name target)
+    set(copy ${CMAKE_CURRENT_BINARY_DIR}/${name})
+    add_custom_command(OUTPUT ${copy}.gz
+      COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
+      COMMAND ${KELPWORTH_GZIP} -9 -n -f ${copy}
+      DEPENDS ${source}
       VERBATIM)
-    add_custom_target(kelpworth_manual ALL DEPENDS ${compressed})
-    install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    add_custom_target(${target} ALL DEPENDS ${copy}.gz)
+  endfunction()
+
+  set(KELPWORTH_MANUAL ${PROJECT_SOURCE_DIR}/docs/kelpworth.1)
+  if(KELPWORTH_GZIP)
+    kelpworth_gzip(${KELPWORTH_MANUAL} kelpworth.1 kelpworth_manual)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/kelpworth.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   else()
     install(FILES ${KELPWORTH_MANUAL} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endif()
+
+  # What only the Debian package carries (the install component "debian",
+  # left out of `cmake --install`): the package's changelog, and lintian's
+  # overrides, each with its reason (one more for the statically linked
+  # tool).
+  set(debian ${PROJECT_SOURCE_DIR}/packaging/debian)
+  if(KELPWORTH_GZIP)
+    kelpworth_gzip(${debian}/changelog changelog.Debian kelpworth_debian_changelog)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
+            COMPONENT debian EXCLUDE_FROM_ALL)
+  endif()
+  set(overrides_parts ${debian}/lintian-overrides)
+  if(KELPWORTH_FAST_STARTUP)
+    list(APPEND overrides_parts ${debian}/lintian-overrides-static)
+  endif()
+  set(overrides "")
+  foreach(part IN LISTS overrides_parts)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${part})
+    file(READ ${part} text)
+    string(APPEND overrides "${text}")
+  endforeach()
+  file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/lintian-overrides CONTENT "${overrides}" @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+          RENAME kelpworth COMPONENT debian EXCLUDE_FROM_ALL)
+
+  # Stripped (by cpack, or `cmake --install --strip`) as Debian strips its
+  # packages: no compiler identification (.comment) in the tool and the
+  # library either.
+  set(stripped)
+  foreach(path "${CMAKE_INSTALL_BINDIR}/kelpworth" "${KELPWORTH_INSTALL_LIBDIR}/libkelpworth_stamp.a")
+    if(NOT IS_ABSOLUTE "${path}")
+      set(path "\${CMAKE_INSTALL_PREFIX}/${path}")
+    endif()
+    list(APPEND stripped "\"\$ENV{DESTDIR}${path}\"")
+  endforeach()
+  string(JOIN " " stripped ${stripped})
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug --remove-section=.comment
+                              --remove-section=.note --enable-deterministic-archives ${stripped}
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 endif()
 
 set(CPACK_PACKAGE_NAME kelpworth)
-set(CPACK_PACKAGE_VENDOR "Kelpworth authors")
-set(CPACK_PACKAGE_CONTACT "Kelpworth authors" CACHE STRING "Maintainer named in the packages")
+set(CPACK_PACKAGE_VENDOR "The Kelpworth authors")
+# The default names no one: the top-level domain .invalid never resolves.
+# Whoever publishes the packages sets their own name and address.
+set(KELPWORTH_PACKAGE_MAINTAINER "Kelpworth maintainers <maintainers@kelpworth.invalid>"
+    CACHE STRING "The maintainer named in the packages: a name and an e-mail address in <>")
+set(CPACK_PACKAGE_CONTACT "${KELPWORTH_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Kelpworth turns a calendar date and time of day into the count of 100-ns units since 1601-01-01 00:00, the scale of Windows file times, and prints it as two 32-bit halves in hexadecimal. The stamp arithmetic is also included as a static library with its C++ header.")
+"Kelpworth turns a calendar date and time of day into the count of 100-ns
+units since 1601-01-01 00:00, the scale of Windows file times, and prints it
+as two 32-bit halves in hexadecimal.
+.
+The stamp arithmetic is also included as a static library with its C++
+header, CMake package and pkg-config file.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_checks.cmake)
 
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
@@ -136,6 +195,18 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  # The Debian revision is the one of the changelog's latest entry, which
+  # must be for this version (cmake/cpack_checks.cmake).
+  file(STRINGS ${debian}/changelog latest_entry LIMIT_COUNT 1)
+  if(NOT latest_entry MATCHES "^kelpworth \\(([^)-]+)-([^)-]+)\\)")
+    message(FATAL_ERROR "packaging/debian/changelog: no version in '${latest_entry}'")
+  endif()
+  set(CPACK_KELPWORTH_CHANGELOG_VERSION "${CMAKE_MATCH_1}")
+  set(CPACK_DEBIAN_PACKAGE_RELEASE "${CMAKE_MATCH_2}")
+  # Everything, and then the component only the Debian package carries.
+  set(CPACK_INSTALL_CMAKE_PROJECTS
+      "${CMAKE_BINARY_DIR};${CMAKE_PROJECT_NAME};ALL;/"
+      "${CMAKE_BINARY_DIR};${CMAKE_PROJECT_NAME};debian;/")
   # Installed through DESTDIR, the install scripts see the package's own
   # prefix, /usr, which kelpworth.pc names.
   set(CPACK_SET_DESTDIR ON)

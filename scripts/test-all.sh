@@ -26,6 +26,7 @@ echo "=== the arithmetic against the x87 extended format, every millisecond of t
 ctest --preset long
 
 echo "=== the Debian package"
+rm -f build/release/kelpworth_*.deb
 (cd build/release && cpack -G DEB)
 
 echo "=== the Windows build under Wine"
