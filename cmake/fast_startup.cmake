@@ -1,22 +1,31 @@
 # The build for the quickest start of a process that lives for one value:
 # no dynamic loader (a static link saves about 1.7 million instructions of
-# symbol lookup per run), and few code pages to map: the start-up code is
-# optimised for size, unused sections are dropped. The arithmetic, which
-# programs also call in loops, keeps the build type's optimisation.
-#
-# Included before the targets are made; kelpworth_fast_startup(target)
-# links a target that way.
+# symbol lookup per run), and few code pages to map. Included before the
+# targets are made; each function below applies to the one target it is
+# given, nothing is set for the whole directory.
 
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" OR APPLE)
   message(FATAL_ERROR "KELPWORTH_FAST_STARTUP needs GCC or Clang on an ELF platform")
 endif()
 
-add_compile_options(-ffunction-sections -fdata-sections)
+# Compiles the target's sources with every function and every data object
+# in a section of its own, so that the static link below can drop each one
+# the tool never refers to. For the code that goes into the tool, and for
+# the dynamically linked twin the process tests run, which is compiled the
+# same way.
+function(kelpworth_sections_per_function target)
+  target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
+endfunction()
 
+# Compiles the target for size (-Os), except in a Debug build: for the
+# start-up code. The arithmetic, which programs also call in loops, keeps
+# the build type's optimisation.
 function(kelpworth_size_optimised target)
   target_compile_options(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-Os>)
 endfunction()
 
+# Links the executable statically and drops every section nothing refers
+# to, of its own objects and of the static C and C++ libraries.
 # -static, not -static-pie: relocating itself costs a static PIE about 5% of
 # the run and 120 KiB of written pages. The executable's own code and data
 # then sit at fixed addresses; stack, heap and mappings stay randomised.
