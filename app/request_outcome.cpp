@@ -207,6 +207,7 @@ TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
                                     converted.Hour, converted.Minute, converted.Second,
                                     converted.Fourth)
                     : result.Stamp;
+    outcome.Lines.reserve(request.EveryForm ? 7 : 1);
     std::string stampText = StampText(stamp);
     if (request.Details) {
         outcome.Details = TDetails{result.Used, result.Fields, stampText, offset};
@@ -250,6 +251,7 @@ TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request,
     }
 
     TRequestOutcome outcome;
+    outcome.Lines.reserve(request.EveryForm ? 8 : 3);
     if (stamp == 0) outcome.Messages.push_back("/r: the stamp 0 often stands for \"not set\"");
     if (stamp == Never) {
         outcome.Messages.push_back(

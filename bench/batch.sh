@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/require-packages.sh cmake make g++ locales-all python3 coreutils
+scripts/require-packages.sh cmake make g++ locales-all python3 coreutils time
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target kelpworth >/dev/null

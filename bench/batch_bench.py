@@ -8,7 +8,6 @@ of kelpworth /q /b over 200,000 and over 10,000,000 lines. Usage:
   python3 bench/batch_bench.py KELPWORTH [RUNS]"""
 import os
 import random
-import resource
 import statistics
 import subprocess
 import sys
@@ -41,27 +40,27 @@ def timed(command, stdin_path, stdout_path, env, runs):
 
 
 def peak_memory_kib(command, env, lines, seed):
-    """Runs `command` in a child of its own with `lines` moments piped in;
-    the child's peak resident memory in KiB."""
-    child = subprocess.Popen(
-        [sys.executable, "-c", PEAK_CHILD, str(lines), str(seed)] + command,
-        env=env, stdout=subprocess.PIPE)
-    return int(child.communicate()[0])
+    """The peak resident memory of `command` in KiB, as GNU time reports it,
+    with `lines` moments piped in by a generator of their own."""
+    generator = subprocess.Popen([sys.executable, "-c", GENERATOR, str(lines), str(seed)],
+                                 stdout=subprocess.PIPE)
+    timer = subprocess.run(["/usr/bin/time", "-f", "%M"] + command, stdin=generator.stdout,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, env=env,
+                           check=True)
+    generator.stdout.close()
+    generator.wait()
+    return int(timer.stderr.decode().strip().splitlines()[-1])
 
 
-PEAK_CHILD = r"""
-import random, resource, subprocess, sys
-count, seed, command = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3:]
-rng = random.Random(seed)
-tool = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
-chunk = []
-for i in range(count):
-    chunk.append("/d%02d.%02d.%04d /t%02d:%02d:%02d\n" % (rng.randint(1, 28), rng.randint(1, 12),
-                 rng.randint(1970, 2037), rng.randint(0, 23), rng.randint(0, 59), rng.randint(0, 59)))
-    if len(chunk) == 10000:
-        tool.stdin.write("".join(chunk).encode()); chunk = []
-tool.stdin.write("".join(chunk).encode()); tool.stdin.close(); tool.wait()
-print(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss)
+GENERATOR = r"""
+import random, sys
+count, rng = int(sys.argv[1]), random.Random(int(sys.argv[2]))
+out = sys.stdout
+for start in range(0, count, 10000):
+    out.write("".join("/d%02d.%02d.%04d /t%02d:%02d:%02d\n" % (
+        rng.randint(1, 28), rng.randint(1, 12), rng.randint(1970, 2037),
+        rng.randint(0, 23), rng.randint(0, 59), rng.randint(0, 59))
+        for _ in range(min(10000, count - start))))
 """
 
 

@@ -13,24 +13,35 @@ std::uint8_t ByteAt(std::uint64_t stamp, int index) {
     return static_cast<std::uint8_t>(stamp >> (8 * index));
 }
 
-std::string Padded(std::uint32_t value, std::size_t width) {
-    std::string digits = UnsignedDecimalText(value);
-    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-    return digits;
+// Writes `value` as `width` digits before `end`; returns where they begin.
+char* Digits(char* end, std::uint32_t value, int width) {
+    for (int digit = 0; digit < width; ++digit) {
+        *--end = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    return end;
 }
 
 // The ISO 8601 text of `seconds` from 1601-01-01 00:00 (before it when
 // negative) and `units` of 100 ns, then `suffix`.
 std::string IsoText(std::int64_t seconds, std::uint32_t units, std::string_view suffix) {
     const TCivilMoment moment = CivilMomentOf(seconds);
-    const TCivilDate& date = moment.Date;
-    const auto secondOfDay = static_cast<std::uint32_t>(moment.SecondOfDay);
-    std::string text = Padded(static_cast<std::uint32_t>(date.Year), 4) + "-" +
-                       Padded(date.Month, 2) + "-" + Padded(date.Day, 2) + "T" +
-                       Padded(secondOfDay / 3600, 2) + ":" + Padded(secondOfDay / 60 % 60, 2) +
-                       ":" + Padded(secondOfDay % 60, 2) + "." + Padded(units, 7);
-    text += suffix;
-    return text;
+    const auto year = static_cast<std::uint32_t>(moment.Date.Year);
+    const auto second = static_cast<std::uint32_t>(moment.SecondOfDay);
+    // "YYYY-MM-DDTHH:MM:SS.UUUUUUU", the year of five digits after 9999
+    char text[32] = "0000-00-00T00:00:00.0000000";
+    char* const end = text + 27;
+    Digits(end, units, 7);
+    Digits(end - 8, second % 60, 2);
+    Digits(end - 11, second / 60 % 60, 2);
+    Digits(end - 14, second / 3600, 2);
+    Digits(end - 17, moment.Date.Day, 2);
+    Digits(end - 20, moment.Date.Month, 2);
+    Digits(end - 23, year % 10000, 4);
+    std::string iso(text, end);
+    if (year > 9999) iso.replace(0, 4, UnsignedDecimalText(year));
+    iso += suffix;
+    return iso;
 }
 
 }  // namespace

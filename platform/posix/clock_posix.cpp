@@ -50,7 +50,7 @@ std::string UserDateTimeText(const TSystemTime& time) {
     fields.tm_sec = time.Second;
     fields.tm_wday = time.DayOfWeek;
     fields.tm_isdst = -1;
-    return posix::FormatTime(posix::ProcessLocaleData(), "%x %X", fields);
+    return posix::FormatUserForms(posix::ProcessLocaleData(), fields);
 }
 
 }  // namespace kelpworth::platform

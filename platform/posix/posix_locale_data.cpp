@@ -163,6 +163,11 @@ void ReadDateTimeItems(TPosixLocaleData& data) {
     const std::string twelveHourFormat = Info(locale, T_FMT_AMPM);
 
     const std::vector<TFormatPiece> date = SplitDateFormat(dateFormat);
+    data.DateAndTimeForms = date;
+    data.DateAndTimeForms.push_back(TFormatPiece{false, " ", 0, 0, 0});
+    for (TFormatPiece& piece : SplitTimeFormat(Info(locale, T_FMT), twelveHourFormat)) {
+        data.DateAndTimeForms.push_back(std::move(piece));
+    }
     items[LocaleSShortDate] =
         DatePictureOf(date, [&](std::string_view text) { return HoldsAsciiLetter(text, locale); });
     if (const auto separator = DateSeparatorOf(date)) items[LocaleSDate] = *separator;
@@ -268,6 +273,52 @@ std::string FormatTime(const TPosixLocaleData& data, const char* format, const s
         return std::strftime(buffer, sizeof buffer, format, &time);
     });
     return std::string(buffer, length);
+}
+
+namespace {
+
+// A number of at most two digits, padded to two with `padding`.
+void AppendNumber(std::string& text, int value, char padding) {
+    if (value >= 10) text += static_cast<char>('0' + value / 10);
+    if (value < 10) text += padding;
+    text += static_cast<char>('0' + value % 10);
+}
+
+// Writes the field, or says it cannot.
+bool AppendField(const TPosixLocaleData& data, const TFormatPiece& field, const struct tm& time,
+                 std::string& text) {
+    if (field.Flag != 0 || field.Modifier != 0) return false;
+    const auto item = [&](std::uint32_t number) {
+        const auto found = data.Items.find(number);
+        return found != data.Items.end() ? found->second : std::string();
+    };
+    switch (field.Letter) {
+        case 'd': AppendNumber(text, time.tm_mday, '0'); return true;
+        case 'e': AppendNumber(text, time.tm_mday, ' '); return true;
+        case 'm': AppendNumber(text, time.tm_mon + 1, '0'); return true;
+        case 'Y': text += std::to_string(time.tm_year + 1900); return true;
+        case 'y': AppendNumber(text, (time.tm_year + 1900) % 100, '0'); return true;
+        case 'H': AppendNumber(text, time.tm_hour, '0'); return true;
+        case 'M': AppendNumber(text, time.tm_min, '0'); return true;
+        case 'S': AppendNumber(text, time.tm_sec, '0'); return true;
+        case 'I': AppendNumber(text, time.tm_hour % 12 == 0 ? 12 : time.tm_hour % 12, '0'); return true;
+        case 'p': text += item(time.tm_hour < 12 ? LocaleS1159 : LocaleS2359); return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+std::string FormatUserForms(const TPosixLocaleData& data, const struct tm& time) {
+    std::string text;
+    for (const TFormatPiece& piece : data.DateAndTimeForms) {
+        if (!piece.IsField) {
+            text += piece.Literal;
+        } else if (!AppendField(data, piece, time, text)) {
+            return FormatTime(data, "%x %X", time);  // names, eras, flags: the C library's way
+        }
+    }
+    return text;
 }
 
 int CopyLocaleItem(const TPosixLocaleData& data, std::uint32_t item, char* buffer, int size) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/posix/posix_time_formats.h"
 
 namespace kelpworth::platform::posix {
 
@@ -30,6 +31,8 @@ struct TPosixLocaleData {
     bool DoubleByte = false;
     std::uint8_t LeadBytes[LeadByteFieldSize] = {};
     TLocaleHandle Handle;  // decodes texts; null: every byte is a character
+    // The user's short date and time forms (%x and %X), split into pieces.
+    std::vector<TFormatPiece> DateAndTimeForms;
 
     // The characters of the bytes below 0x80, as a comparison takes them,
     // found when first compared: most texts compared are ASCII.
@@ -60,6 +63,11 @@ void ResetProcessLocaleData();
 // strftime with `format` in the data's locale; empty when it yields
 // nothing.
 std::string FormatTime(const TPosixLocaleData& data, const char* format, const struct tm& time);
+
+// The user's short date and time forms of `time`, as strftime's "%x %X"
+// writes them; numeric fields and the designator are written here
+// directly, which is many times quicker.
+std::string FormatUserForms(const TPosixLocaleData& data, const struct tm& time);
 
 // GetLocaleInfoA over the data.
 int CopyLocaleItem(const TPosixLocaleData& data, std::uint32_t item, char* buffer, int size);

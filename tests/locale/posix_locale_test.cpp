@@ -368,3 +368,37 @@ TEST(PosixLocaleService, AnswersFromTheEnvironmentsLocale) {
 
 }  // namespace
 }  // namespace kelpworth::platform::posix
+
+namespace kelpworth::platform::posix {
+namespace {
+
+// The user's forms written directly agree with the C library's "%x %X" in
+// every installed locale tried, at every hour and across the years.
+TEST(PosixUserForms, AgreeWithTheCLibrary) {
+    int tried = 0;
+    for (const char* name : {"C", "de_DE.UTF-8", "en_US.UTF-8", "fi_FI.UTF-8", "ja_JP.EUC-JP",
+                             "ko_KR.EUC-KR", "zh_TW.Big5", "th_TH.UTF-8", "ar_SA.UTF-8",
+                             "en_GB.UTF-8", "fr_FR.UTF-8", "hu_HU.UTF-8"}) {
+        if (!Installed(name)) continue;
+        ++tried;
+        const TPosixLocaleData data = Load(name);
+        for (int year : {1601, 1970, 2017, 9999, 30828}) {
+            for (int hour = 0; hour < 24; ++hour) {
+                struct tm time = {};
+                time.tm_year = year - 1900;
+                time.tm_mon = (hour * 5) % 12;
+                time.tm_mday = 1 + (hour * 7) % 28;
+                time.tm_hour = hour;
+                time.tm_min = (hour * 13) % 60;
+                time.tm_sec = (hour * 29) % 60;
+                time.tm_wday = hour % 7;
+                EXPECT_EQ(FormatUserForms(data, time), FormatTime(data, "%x %X", time))
+                    << name << ' ' << year << ' ' << hour;
+            }
+        }
+    }
+    if (tried == 0) GTEST_SKIP() << "no locale of the list loads";
+}
+
+}  // namespace
+}  // namespace kelpworth::platform::posix
