@@ -9,7 +9,7 @@ namespace kelpworth {
 namespace {
 
 constexpr std::uint32_t InputChunkSize = 64 * 1024;
-constexpr std::size_t OutputWriteOutSize = 64 * 1024;
+constexpr std::size_t OutputWriteOutSize = std::size_t{64} * 1024;
 
 // The output of a batch, held until it is large or more input is awaited,
 // then written out as the console channel writes: converted to the OEM code

@@ -152,7 +152,7 @@ std::string UserForms(const TStampMoment& moment) {
     time.Second = moment.Second;
     const std::int64_t days = DaysFrom1601({moment.Year, moment.Month, moment.Day});
     time.DayOfWeek = static_cast<std::uint16_t>((days % 7 + 8) % 7);  // 1601-01-01: a Monday
-    const std::string text = platform::UserDateTimeText(time);
+    std::string text = platform::UserDateTimeText(time);
     if (!text.empty()) return text;
     TStampFields fields;
     fields.Year = moment.Year;

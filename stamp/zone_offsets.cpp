@@ -9,7 +9,7 @@ namespace {
 // once in a few days: the offsets two days before and after the local time
 // (counted as UTC) are those in force before and after any change that
 // the local time can fall into.
-constexpr std::int64_t SearchReach = 2 * 86'400;
+constexpr std::int64_t SearchReach = std::int64_t{2} * 86'400;
 
 bool HasOffset(const TUtcOffsetLookup& offsetAt, std::int64_t localSeconds,
                std::int32_t offset) {

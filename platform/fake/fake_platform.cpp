@@ -84,10 +84,10 @@ bool ReadInputBytes(Handle, char* buffer, std::uint32_t size, std::uint32_t& cou
         fake.LastError = fake.InputError;
         return false;
     }
-    const std::size_t take = std::min<std::size_t>({size, fake.InputChunk,
-                                              fake.InputBytes.size() - fake.InputTaken,
-                                              fake.InputFailsAfter - fake.InputTaken});
-    std::memcpy(buffer, fake.InputBytes.data() + fake.InputTaken, take);
+    const std::size_t take =
+        std::min<std::size_t>({size, fake.InputChunk, fake.InputBytes.size() - fake.InputTaken,
+                               fake.InputFailsAfter - fake.InputTaken});
+    std::copy_n(fake.InputBytes.data() + fake.InputTaken, take, buffer);
     fake.InputTaken += take;
     count = static_cast<std::uint32_t>(take);
     return true;
