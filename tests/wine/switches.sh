@@ -1,4 +1,4 @@
-# The switches for scripts (/q /s /u /x) on kelpworth.exe under Wine.
+# The switches for scripts (/q /s /u /x /r /b) on kelpworth.exe under Wine.
 # Sourced by run_wine_tests.sh, whose helpers and expected texts it uses.
 
 echo "== switches for scripts"
@@ -76,4 +76,80 @@ if within_budget "$name"; then
     kelp "$DE" "$CLOCK_HELP" /q /s /d32.01.2017 /t10:20:30
     check "$name" 2 "" "kelpworth: /d \"32.01.2017\": day 32 is out of range (1 to 31); without /s the current date 25.12.2017 would be used
 "
+fi
+
+# kelp_from HOW FILE LOCALE ARG...: kelpworth.exe with standard input from
+# FILE, as a file ("file") or through a pipe ("pipe").
+kelp_from() {
+    local how=$1 file=$2 locale=$3
+    shift 3
+    : >"$OUT"
+    if [ "$how" = pipe ]; then
+        cat "$file" | timeout -k 5 "$RUN_LIMIT" env "LC_ALL=$locale" wine "$EXE" "$@" >"$OUT" 2>"$ERR"
+    else
+        timeout -k 5 "$RUN_LIMIT" env "LC_ALL=$locale" wine "$EXE" "$@" <"$file" >"$OUT" 2>"$ERR"
+    fi
+    RC=$?
+}
+
+READ_102029=$'2017-12-25T10:20:29.0000000\n25.12.2017 10:20:29\n'
+
+name="/r: the tool's own form read back"
+if within_budget "$name"; then
+    kelp "$DE" "" /q /r0x01D37D69-0xFCC9D480
+    check "$name" 0 "$READ_102029" ""
+fi
+
+name="/r: the bytes of a registry file read back"
+if within_budget "$name"; then
+    kelp "$DE" "" /q '/rhex(b):80,d4,c9,fc,69,7d,d3,01'
+    check "$name" 0 "$READ_102029" ""
+fi
+
+name="/r /x: decimal read back, then every form"
+if within_budget "$name"; then
+    kelp "$DE" "" /q /x /r131586708290000000
+    check "$name" 0 "${READ_102029}stamp: $STAMP_102029
+decimal: 131586708290000000
+hex: 01D37D69FCC9D480
+bytes: 80 D4 C9 FC 69 7D D3 01
+reg: hex(b):80,d4,c9,fc,69,7d,d3,01
+" ""
+fi
+
+name="/r /u in Europe/Berlin: UTC, then the local time with its offset"
+if within_budget "$name"; then
+    TZ=Europe/Berlin kelp "$DE" "" /q /u /r0x01D37D69-0xFCC9D480
+    check "$name" 0 $'2017-12-25T10:20:29.0000000Z\n2017-12-25T11:20:29.0000000+01:00\n25.12.2017 11:20:29\n' ""
+fi
+
+name="/r: the top bit set is no file time, exit code 2"
+if within_budget "$name"; then
+    kelp "$DE" "" /q /r0x8000000000000000
+    check "$name" 2 "" "kelpworth: /r \"0x8000000000000000\": 0x80000000-0x00000000 is no valid file time: its top bit is set
+"
+fi
+
+printf '/d25.12.2017 /t10:20:30\r\n/r0x01D37D69-0xFCC9D480\n\n/d01.01.1601 /t00:00:00' >"$WORK/batch"
+BATCH_OUT=$'0x01D37D69-0xFCC9D480\n2017-12-25T10:20:29.0000000\t25.12.2017 10:20:29\n\n0x00000000-0x00000000\n'
+for how in pipe file; do
+    name="/b from a $how: one line for every line, CR LF and no last line end"
+    if within_budget "$name"; then
+        kelp_from "$how" "$WORK/batch" "$DE" /q /b
+        check "$name" 0 "$BATCH_OUT" ""
+    fi
+done
+
+name="/b /x /u from a file in Europe/Berlin: the forms on one line"
+if within_budget "$name"; then
+    printf '/d25.12.2017 /t10:20:30\n' >"$WORK/batch_utc"
+    TZ=Europe/Berlin kelp_from file "$WORK/batch_utc" "$DE" /q /b /x /u
+    check "$name" 0 $'0x01D37D61-0x9B9E0300\t131586672300000000\t01D37D619B9E0300\t00 03 9E 9B 61 7D D3 01\thex(b):00,03,9e,9b,61,7d,d3,01\t2017-12-25T09:20:30.0000000Z\n' ""
+fi
+
+name="/b /r from a pipe: every line a stamp to read back"
+if within_budget "$name"; then
+    printf '0x01D37D69-0xFCC9D480\n80,d4,c9,fc,69,7d,d3,01\n' >"$WORK/stamps"
+    kelp_from pipe "$WORK/stamps" "$DE" /q /b /r
+    check "$name" 0 $'2017-12-25T10:20:29.0000000\t25.12.2017 10:20:29\n2017-12-25T10:20:29.0000000\t25.12.2017 10:20:29\n' ""
 fi
