@@ -33,7 +33,7 @@ const std::string kHelp = HelpAt0941;
 class FaultMatrix : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!FaketimeAvailable()) GTEST_SKIP() << "faketime is needed to fix the clock";
+        if (const std::string why = WhyFixedRunsCannotBeMade(); !why.empty()) GTEST_SKIP() << why;
     }
 
     static TProcessOptions Options(std::vector<std::string> arguments,
@@ -268,13 +268,19 @@ TEST_F(FaultMatrix, AnyRegionalSettingGivesTheDefinedOutput) {
         {{"LANG=de_DE.UTF-8", "LC_NUMERIC=@"}, kYearAgoAt102030},
     };
     // Separators of several bytes: year, month and day signs, and blanks.
+    std::vector<std::string> skipped;
     for (const char* name : {"ja_JP.UTF-8", "zh_CN.UTF-8", "ko_KR.UTF-8"}) {
-        if (LocaleAvailable(name)) rows.push_back({{std::string("LC_ALL=") + name}, kTodayAt102030});
+        if (LocaleAvailable(name)) {
+            rows.push_back({{std::string("LC_ALL=") + name}, kTodayAt102030});
+        } else {
+            skipped.push_back(std::string(name) + ": not installed");
+        }
     }
     for (const Row& row : rows) {
         ExpectDefined(RunProcess(Options({"/d25.12.2016", "/t10:20:30"}, row.Environment)),
                       row.Rest, row.Environment.back());
     }
+    NoteSkippedCases(skipped);
 }
 
 // The clock is read as local time; whatever the zone setting, the local

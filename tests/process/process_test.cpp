@@ -18,7 +18,7 @@ constexpr const char* kClock = "2017-12-25 09:41:07";
 class Executable : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!FaketimeAvailable()) GTEST_SKIP() << "faketime is needed to fix the clock";
+        if (const std::string why = WhyFixedRunsCannotBeMade(); !why.empty()) GTEST_SKIP() << why;
     }
     static TProcessResult Run(std::vector<std::string> arguments,
                               std::vector<std::string> environment = {"LANG=de_DE.UTF-8"}) {

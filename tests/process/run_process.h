@@ -47,6 +47,15 @@ TProcessResult RunProcess(const TProcessOptions& options);
 std::string ExecutablePath();
 
 bool FaketimeAvailable();
+// Whether the C library loads the locale, as the executable would.
 bool LocaleAvailable(const std::string& name);
+
+// Why the runs with a fixed clock in the German locale, which most process
+// tests make, cannot be made here; empty when they can.
+std::string WhyFixedRunsCannotBeMade();
+
+// Names the cases of a test that could not run here, and why, on standard
+// output and as the test's "skipped" property in its report.
+void NoteSkippedCases(const std::vector<std::string>& skipped);
 
 }  // namespace kelpworth::testing
