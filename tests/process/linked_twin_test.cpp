@@ -27,9 +27,16 @@ TEST(LinkedTwin, GivesTheSameOutputInEveryKindOfLocale) {
     const std::string twin = KELPWORTH_CLOCK_EXE;
     if (shipped == twin) GTEST_SKIP() << "the executable is its own twin";
 
+    // A value ends at the next slash, so no date value ever holds the '/'
+    // that the '/' locales separate their fields with: what these locales
+    // do with a date on a command line is refuse the dotted one at its
+    // first '.', and take today's date instead.
     const std::vector<std::vector<std::string>> commandLines = {
-        {"/m", "/d25.12.2017", "/t10:20:30"},  // a date the '.' locales read
-        {"/m", "/d12/25/2017", "/t10:20:30"},  // one the '/' locales read
+        // Read as a date where the separator is '.', refused where it is '/'.
+        {"/m", "/d25.12.2017", "/t10:20:30"},
+        // The date value is "12" alone, a full date in no locale: today's
+        // date stands in everywhere.
+        {"/m", "/d12/25/2017", "/t10:20:30"},
         {"/m", "/t23:59:59:99"},
     };
     std::vector<std::string> skipped;  // C is always there
