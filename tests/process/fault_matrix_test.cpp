@@ -110,41 +110,49 @@ TEST_F(FaultMatrix, AHelpRequestNeverHangs) {
     struct Row {
         const char* Name;
         InputSource Input;
-        bool HangUp;
     };
-    for (const Row& row : {Row{"a pipe whose writer stays", InputSource::OpenPipe, false},
-                           Row{"a terminal that hangs up", InputSource::Terminal, true}}) {
+    for (const Row& row : {Row{"a pipe whose writer stays", InputSource::OpenPipe},
+                           Row{"a terminal that hangs up in the wait", InputSource::Terminal}}) {
         TProcessOptions options = Options({"/?"});
         options.Input = row.Input;
-        options.HangUpInsteadOfKey = row.HangUp;
+        options.Terminal = TerminalAction::HangUpWhenWaiting;
         options.TimeLimitSeconds = 5;
-        ExpectDefined(RunProcess(options), kHelp, row.Name);
+        const TProcessResult result = RunProcess(options);
+        ExpectDefined(result, kHelp, row.Name);
+        EXPECT_EQ(result.KeyWaitSeen, row.Input == InputSource::Terminal) << row.Name;
     }
 }
 
+// The key is on the terminal before the process has started; the wait
+// takes it.
 TEST_F(FaultMatrix, AKeyPressedBeforeTheWaitEndsIt) {
     TProcessOptions options = Options({"/help"});
     options.Input = InputSource::Terminal;
-    options.KeyAfterMilliseconds = 0;
+    options.Terminal = TerminalAction::KeyTypedAhead;
     options.TimeLimitSeconds = 5;
     const TProcessResult result = RunProcess(options);
     ExpectDefined(result, kHelp, "key first");
     EXPECT_TRUE(result.TerminalRestored);
 }
 
-// With a terminal to read from, only an explicit help request waits: every
-// other run has ended before the key is sent.
+// With a terminal to read from, only an explicit help request waits. A key
+// would be sent as soon as a wait were seen; these runs must end by
+// themselves, before the time limit, without the terminal ever seen
+// waiting. The time limit is the assertion for a wait that does not show
+// on the terminal.
 TEST_F(FaultMatrix, OnlyAnExplicitHelpRequestWaitsOnATerminal) {
     for (const auto& [arguments, rest] :
          std::vector<std::pair<std::vector<std::string>, std::string>>{
              {{}, kHelp}, {{"foo"}, kHelp}, {{"/m"}, kHelp}, {{"/d", "/m"}, kHelp}, {{"/c"}, kNow}}) {
         TProcessOptions options = Options(arguments);
         options.Input = InputSource::Terminal;
-        options.KeyAfterMilliseconds = 3000;
+        options.Terminal = TerminalAction::KeyWhenWaiting;
+        options.TimeLimitSeconds = 5;
         const TProcessResult result = RunProcess(options);
         const std::string row = arguments.empty() ? "(none)" : arguments[0];
         ExpectDefined(result, rest, row);
-        EXPECT_FALSE(result.RunningWhenKeySent) << row;
+        EXPECT_FALSE(result.KeyWaitSeen) << row;
+        EXPECT_TRUE(result.TerminalRestored) << row;
     }
 }
 

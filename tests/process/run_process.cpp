@@ -34,6 +34,21 @@ void ReadAvailable(int& fd, std::string& into) {
     }
 }
 
+// Reads all that is in the pipe now, without waiting for more.
+void ReadReady(int& fd, std::string& into) {
+    struct pollfd ready = {fd, POLLIN, 0};
+    while (fd >= 0 && ::poll(&ready, 1, 0) > 0 && (ready.revents & (POLLIN | POLLHUP)) != 0) {
+        ReadAvailable(fd, into);
+        ready.fd = fd;
+    }
+}
+
+// The terminal as the executable sets it while it waits for one key.
+bool InKeyWait(int terminal) {
+    struct termios settings = {};
+    return ::tcgetattr(terminal, &settings) == 0 && (settings.c_lflag & (ICANON | ECHO)) == 0;
+}
+
 std::vector<std::string> BaseEnvironment() {
     std::vector<std::string> environment = {"PATH=/usr/bin:/bin", "TZ=UTC", "LC_ALL=",
                                             "LANG=C"};
@@ -144,6 +159,10 @@ TProcessResult RunProcess(const TProcessOptions& options) {
         if (outputFile < 0) return {};
         ::unlink(path);  // gone with the last descriptor
     }
+    if (options.Input == InputSource::Terminal &&
+        options.Terminal == TerminalAction::KeyTypedAhead) {
+        [[maybe_unused]] const ssize_t sent = ::write(terminalMaster, "k", 1);
+    }
     if (options.Output == OutputTarget::BrokenPipe) {
         ::close(outPipe[0]);  // the reader is gone before the first write
         outPipe[0] = -1;
@@ -223,6 +242,9 @@ TProcessResult RunProcess(const TProcessOptions& options) {
         }
         ::dup2(errPipe[1], 2);
         for (int fd = 3; fd < 256; ++fd) ::close(fd);
+        // A test that ends the process by SIGQUIT leaves no core file.
+        const struct rlimit noCore = {0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
         ::signal(SIGPIPE, SIG_DFL);
         ::execve(argvPointers[0], argvPointers.data(), envPointers.data());
         ::_exit(127);
@@ -238,8 +260,7 @@ TProcessResult RunProcess(const TProcessOptions& options) {
     ::setpgid(child, child);
 
     TProcessResult result;
-    const auto started = std::chrono::steady_clock::now();
-    bool keySent = options.Input != InputSource::Terminal;
+    const bool terminal = options.Input == InputSource::Terminal;
     int outFd = outPipe[0];
     int errFd = errPipe[0];
     const auto deadline = std::chrono::steady_clock::now() +
@@ -247,27 +268,32 @@ TProcessResult RunProcess(const TProcessOptions& options) {
     int status = 0;
     bool exited = false;
     while (!exited) {
+        // Descriptors already closed (-1) are left out; the poll then only
+        // paces the loop.
         struct pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
-        ::poll(fds, 2, 20);
+        ::poll(fds, 2, 10);
         if (outFd >= 0 && (fds[0].revents & (POLLIN | POLLHUP)) != 0) ReadAvailable(outFd, result.Output);
         if (errFd >= 0 && (fds[1].revents & (POLLIN | POLLHUP)) != 0) ReadAvailable(errFd, result.Error);
-        if (outFd < 0 && errFd < 0) {
-            exited = ::waitpid(child, &status, 0) == child;
-        } else if (::waitpid(child, &status, WNOHANG) == child) {
-            exited = true;
-        }
-        if (!exited && !keySent &&
-            std::chrono::steady_clock::now() - started >
-                std::chrono::milliseconds(options.KeyAfterMilliseconds)) {
-            keySent = true;
-            result.RunningWhenKeySent = true;
-            if (options.HangUpInsteadOfKey) {
-                ::close(terminalMaster);
-                terminalMaster = -1;
-            } else if (options.SignalInsteadOfKey != 0) {
-                ::kill(-child, options.SignalInsteadOfKey);
-            } else {
-                [[maybe_unused]] const ssize_t sent = ::write(terminalMaster, "k", 1);
+        exited = ::waitpid(child, &status, WNOHANG) == child;
+        if (!exited && terminal && !result.KeyWaitSeen && InKeyWait(terminalSlave)) {
+            result.KeyWaitSeen = true;
+            // What the process wrote before it began to wait is in the pipe.
+            ReadReady(outFd, result.Output);
+            result.OutputAtKeyWait = result.Output;
+            switch (options.Terminal) {
+                case TerminalAction::KeyTypedAhead:
+                    break;
+                case TerminalAction::SignalWhenWaiting:
+                    ::kill(-child, options.Signal);
+                    break;
+                case TerminalAction::HangUpWhenWaiting:
+                    ::close(terminalMaster);
+                    terminalMaster = -1;
+                    break;
+                case TerminalAction::KeyWhenWaiting: {
+                    [[maybe_unused]] const ssize_t sent = ::write(terminalMaster, "k", 1);
+                    break;
+                }
             }
         }
         if (!exited && std::chrono::steady_clock::now() > deadline) {
