@@ -48,7 +48,11 @@ check help 0 "LANG=de_DE.UTF-8" "" /?
 check current-moment 0 "LANG=de_DE.UTF-8" "" /c
 check given-moment 0 "LANG=de_DE.UTF-8" "" /d25.12.2016 /t10:20:30
 check details 0 "LANG=de_DE.UTF-8" "" /m /d25.12.2016 /t10:20:30
-check us-settings 0 "LANG=en_US.UTF-8" "" /d12/25/2016 /t10:20:30
+# A '/' locale refuses the dotted date at its first '.' and takes today's.
+check us-settings 0 "LANG=en_US.UTF-8" "" /d25.12.2016 /t10:20:30
+# A value ends at the next slash: the date value is "12" alone, a full date
+# in no locale, and today's date stands in.
+check value-ends-at-slash 0 "LANG=en_US.UTF-8" "" /d12/25/2016 /t10:20:30
 check multibyte-settings 0 "LC_ALL=ja_JP.UTF-8" "" /d25.12.2016 /t10:20:30
 check unknown-settings 0 "LANG=xx_YY.UTF-8 TZ=Invalid/Zone" "" /c
 check full-device 28 "LANG=de_DE.UTF-8" ">/dev/full" /c

@@ -34,6 +34,14 @@ bool Installed(const std::string& name) {
     return true;
 }
 
+// A locale name as a test name.
+std::string TestNameOf(std::string name) {
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    return name;
+}
+
 TPosixLocaleData Load(const std::string& name) { return LoadPosixLocaleData(name, name, name); }
 
 // The item as the text reader (256 bytes) sees it; "<missing>" when absent.
@@ -116,11 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "<default>", ".", "\xB8\xE1\xC1\xB0", "\xB8\xE1\xB8\xE5", "1", "1", "1",
                     "3", 0x0411, true}),
     [](const ::testing::TestParamInfo<TLocaleCase>& param) {
-        std::string name = param.param.Name;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-        }
-        return name;
+        return TestNameOf(param.param.Name);
     });
 
 TEST(PosixLocaleData, ALocaleThatCannotBeLoadedIsTheCLocale) {
@@ -167,33 +171,42 @@ TEST(PosixLocaleData, JapaneseEucHasLeadBytesAndEras) {
     EXPECT_EQ(enumerated.back(), "1");
 }
 
-TEST(PosixLocaleData, OtherDoubleByteCodeSets) {
-    struct Case {
-        const char* Name;
-        std::vector<std::uint8_t> LeadBytes;
-        std::uint32_t EraCalendar;
-    };
-    const std::vector<Case> cases = {
-        {"zh_CN.GBK", {0x81, 0xFE}, 0},
-        {"ko_KR.EUC-KR", {0xA1, 0xAC, 0xB0, 0xC8, 0xCA, 0xFD}, 0},
-        {"zh_TW.BIG5", {0xA1, 0xF9}, 4},
-    };
-    for (const Case& c : cases) {
-        if (!Installed(c.Name)) continue;
-        SCOPED_TRACE(c.Name);
-        const TPosixLocaleData data = Load(c.Name);
-        EXPECT_TRUE(data.DoubleByte);
-        std::vector<std::uint8_t> leadBytes(std::begin(data.LeadBytes), std::end(data.LeadBytes));
-        leadBytes.resize(c.LeadBytes.size());
-        EXPECT_EQ(leadBytes, c.LeadBytes);
-        EXPECT_EQ(data.EraCalendar, c.EraCalendar);
-    }
-    if (Installed("zh_TW.BIG5")) {
-        // 民國 counts from 1912; the era before it counts backwards.
-        const TPosixLocaleData taiwan = Load("zh_TW.BIG5");
-        EXPECT_EQ(taiwan.EraNames, std::vector<std::string>{"\xA5\xC1\xB0\xEA"});
-        EXPECT_EQ(taiwan.EraYearOffsets, std::vector<std::string>{"1912"});
-    }
+struct TDoubleByteCase {
+    const char* Name;
+    std::vector<std::uint8_t> LeadBytes;  // first and last byte of each range
+    std::uint32_t EraCalendar;
+};
+
+void PrintTo(const TDoubleByteCase& c, std::ostream* out) { *out << c.Name; }
+
+class OtherDoubleByteCodeSets : public ::testing::TestWithParam<TDoubleByteCase> {};
+
+TEST_P(OtherDoubleByteCodeSets, HaveTheirLeadBytes) {
+    const TDoubleByteCase& c = GetParam();
+    REQUIRE_LOCALE(c.Name);
+    const TPosixLocaleData data = Load(c.Name);
+    EXPECT_TRUE(data.DoubleByte);
+    std::vector<std::uint8_t> leadBytes(std::begin(data.LeadBytes), std::end(data.LeadBytes));
+    leadBytes.resize(c.LeadBytes.size());
+    EXPECT_EQ(leadBytes, c.LeadBytes);
+    EXPECT_EQ(data.EraCalendar, c.EraCalendar);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, OtherDoubleByteCodeSets,
+    ::testing::Values(TDoubleByteCase{"zh_CN.GBK", {0x81, 0xFE}, 0},
+                      TDoubleByteCase{"ko_KR.EUC-KR", {0xA1, 0xAC, 0xB0, 0xC8, 0xCA, 0xFD}, 0},
+                      TDoubleByteCase{"zh_TW.BIG5", {0xA1, 0xF9}, 4}),
+    [](const ::testing::TestParamInfo<TDoubleByteCase>& param) {
+        return TestNameOf(param.param.Name);
+    });
+
+TEST(PosixLocaleData, TaiwaneseBig5HasTheRepublicEra) {
+    REQUIRE_LOCALE("zh_TW.BIG5");
+    // 民國 counts from 1912; the era before it counts backwards.
+    const TPosixLocaleData taiwan = Load("zh_TW.BIG5");
+    EXPECT_EQ(taiwan.EraNames, std::vector<std::string>{"\xA5\xC1\xB0\xEA"});
+    EXPECT_EQ(taiwan.EraYearOffsets, std::vector<std::string>{"1912"});
 }
 
 TEST(PosixLocaleData, UnicodeLocalesHaveNoLeadBytes) {

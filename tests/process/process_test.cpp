@@ -18,7 +18,7 @@ constexpr const char* Clock = "2017-12-25 09:41:07";
 class Executable : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!FaketimeAvailable()) GTEST_SKIP() << "faketime is needed to fix the clock";
+        if (const std::string why = WhyFixedRunsCannotBeMade(); !why.empty()) GTEST_SKIP() << why;
     }
     static TProcessResult Run(std::vector<std::string> arguments,
                               std::vector<std::string> environment = {"LANG=de_DE.UTF-8"}) {
@@ -88,31 +88,40 @@ TEST_F(Executable, AHelpRequestWithoutATerminalEndsAtOnce) {
     }
 }
 
+// The key is sent once the terminal is seen in the key wait, with the
+// help screen already written.
 TEST_F(Executable, AHelpRequestOnATerminalWaitsForAKey) {
     TProcessOptions options;
     options.Arguments = {"/help"};
     options.FixedClock = Clock;
     options.Input = InputSource::Terminal;
-    options.KeyAfterMilliseconds = 400;
+    options.Terminal = TerminalAction::KeyWhenWaiting;
     const TProcessResult result = RunProcess(options);
-    EXPECT_TRUE(result.RunningWhenKeySent);
+    EXPECT_TRUE(result.KeyWaitSeen);
+    EXPECT_EQ(result.OutputAtKeyWait, Banner + HelpAt0941);
     EXPECT_FALSE(result.TimedOut);
     EXPECT_EQ(result.ExitCode, 0);
     EXPECT_EQ(result.Output, Banner + HelpAt0941);
     EXPECT_TRUE(result.TerminalRestored);
 }
 
+// The signal goes out once the terminal is seen in the key wait; the
+// process puts the terminal back and then ends by that very signal.
 TEST_F(Executable, ASignalDuringTheKeyWaitRestoresTheTerminal) {
-    for (int signalNumber : {SIGINT, SIGTERM}) {
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
         TProcessOptions options;
         options.Arguments = {"/?"};
         options.FixedClock = Clock;
         options.Input = InputSource::Terminal;
-        options.SignalInsteadOfKey = signalNumber;
+        options.Terminal = TerminalAction::SignalWhenWaiting;
+        options.Signal = signalNumber;
         const TProcessResult result = RunProcess(options);
-        EXPECT_TRUE(result.RunningWhenKeySent);
+        SCOPED_TRACE(::testing::Message() << "signal " << signalNumber);
+        EXPECT_TRUE(result.KeyWaitSeen);
+        EXPECT_EQ(result.OutputAtKeyWait, Banner + HelpAt0941);
         EXPECT_FALSE(result.TimedOut);
-        EXPECT_TRUE(result.TerminalRestored) << "signal " << signalNumber;
+        EXPECT_EQ(result.Signal, signalNumber);
+        EXPECT_TRUE(result.TerminalRestored);
     }
 }
 

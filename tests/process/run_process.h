@@ -13,6 +13,18 @@ enum class OutputTarget { Pipe, DevNull, DevFull, Closed, BrokenPipe, File };
 // until the process has ended.
 enum class InputSource { DevNull, Pipe, OpenPipe, Closed, Terminal };
 
+// With a terminal as standard input: what its other side does. The key
+// wait is seen on the terminal itself, polled until the time limit:
+// canonical mode and echo off, as the executable sets it to read one key.
+// Nothing is sent "when waiting" before the wait is seen, so a process
+// that never waits gets nothing.
+enum class TerminalAction {
+    KeyWhenWaiting,
+    KeyTypedAhead,        // a key already there before the process starts
+    SignalWhenWaiting,    // TProcessOptions::Signal to the process
+    HangUpWhenWaiting,    // the other side closes
+};
+
 struct TProcessOptions {
     std::vector<std::string> Arguments;     // after the program path
     std::vector<std::string> Environment;   // NAME=value, added to a minimal environment; NAME alone removes it
@@ -24,11 +36,8 @@ struct TProcessOptions {
     InputSource Input = InputSource::DevNull;
     std::string ProgramPath;                // empty: the executable under test
     double TimeLimitSeconds = 10.0;
-    // With a terminal as standard input: after this many milliseconds send
-    // a key (or the signal below instead, when it is not 0).
-    int KeyAfterMilliseconds = 300;
-    int SignalInsteadOfKey = 0;
-    bool HangUpInsteadOfKey = false;  // close the terminal's other side
+    TerminalAction Terminal = TerminalAction::KeyWhenWaiting;
+    int Signal = 0;                         // for TerminalAction::SignalWhenWaiting
 };
 
 struct TProcessResult {
@@ -37,7 +46,11 @@ struct TProcessResult {
     int ExitCode = -1;   // -1 when killed by a signal
     int Signal = 0;
     bool TimedOut = false;
-    bool RunningWhenKeySent = false;   // the process was still waiting
+    // The terminal was seen in the key wait while the process ran; standard
+    // output as it was at that moment. A signal, key or hang-up "when
+    // waiting" was sent right after the wait was seen.
+    bool KeyWaitSeen = false;
+    std::string OutputAtKeyWait;
     bool TerminalRestored = false;     // canonical mode and echo are on again
 };
 
@@ -47,6 +60,15 @@ TProcessResult RunProcess(const TProcessOptions& options);
 std::string ExecutablePath();
 
 bool FaketimeAvailable();
+// Whether the C library loads the locale, as the executable would.
 bool LocaleAvailable(const std::string& name);
+
+// Why the runs with a fixed clock in the German locale, which most process
+// tests make, cannot be made here; empty when they can.
+std::string WhyFixedRunsCannotBeMade();
+
+// Names the cases of a test that could not run here, and why, on standard
+// output and as the test's "skipped" property in its report.
+void NoteSkippedCases(const std::vector<std::string>& skipped);
 
 }  // namespace kelpworth::testing
