@@ -16,7 +16,7 @@ protected:
     // The stamp line of a run at the clock 25.12.2017 09:41:07.
     std::string StampLineOf(const std::string& commandLine) {
         fake().CommandLine = commandLine;
-        fake().Clock = {2017, 12, 1, 25, 9, 41, 7, 0};
+        fake().Clock = testing::FixedClock();
         RunKelpworth();
         const std::string& output = fake().Output;
         const std::size_t lineLength = 22;  // "0x", 8 digits, "-0x", 8 digits, line feed

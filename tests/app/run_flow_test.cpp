@@ -15,7 +15,7 @@ class RunFlow : public testing::FakePlatformTest {
 protected:
     int Run(const std::string& commandLine) {
         fake().CommandLine = commandLine;
-        fake().Clock = {2017, 12, 1, 25, 9, 41, 7, 500};
+        fake().Clock = testing::FixedClock();
         fake().InputEvents = {{1, 1}};
         return RunKelpworth();
     }

@@ -181,7 +181,7 @@ TEST_F(Switches, UtcOutsideTheStampsRangeHasNoStamp) {
 TEST_F(Switches, UtcOfTheClockIsTheClocksOwnUtcReading) {
     BerlinZone();
     fake().Clock = {2017, 12, 1, 25, 10, 41, 7, 0};
-    fake().UniversalClock = {2017, 12, 1, 25, 9, 41, 7, 0};
+    fake().UniversalClock = testing::FixedClock();
     EXPECT_EQ(Run("/q /u /c /m"), 0);
     EXPECT_EQ(fake().Output, expected::StampLineAt0941);
     ASSERT_EQ(fake().Dialogs.size(), 1u);

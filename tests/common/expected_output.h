@@ -6,9 +6,10 @@
 
 namespace kelpworth::expected {
 
-// The clock the tests fix, as faketime takes it: 25.12.2017 09:41:07, a
-// Monday (the fake platform's clock stands there too).
+// The clock the tests fix: 25.12.2017 09:41:07, a Monday; as faketime
+// takes it, and field by field (year, month, day, hour, minute, second).
 inline constexpr const char* FixedClock = "2017-12-25 09:41:07";
+inline constexpr unsigned short FixedClockFields[6] = {2017, 12, 25, 9, 41, 7};
 
 // The stamp line of that moment.
 inline const std::string StampLineAt0941 = "0x01D37D64-0x7CED3B80\n";

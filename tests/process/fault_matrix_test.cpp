@@ -18,12 +18,12 @@ namespace {
 using expected::Banner;
 using expected::HelpAt0941;
 
-constexpr const char* Clock = "2017-12-25 09:41:07";
+constexpr const char* Clock = expected::FixedClock;
 
 // Stamp lines of the moments the rows below ask for. At 10:20:30 the day
 // value times 86400 comes out a hair below the whole second (x87 rounding,
 // ...829.999998), so the truncation gives 10:20:29.
-const std::string Now = "0x01D37D64-0x7CED3B80\n";              // 25.12.2017 09:41:07
+const std::string Now = expected::StampLineAt0941;              // 25.12.2017 09:41:07
 const std::string TodayAt102030 = "0x01D37D69-0xFCC9D480\n";    // 25.12.2017 10:20:30
 const std::string YearAgoNow = "0x01D25E93-0x04267B80\n";       // 25.12.2016 09:41:07
 const std::string YearAgoAt102030 = "0x01D25E98-0x84031480\n";  // 25.12.2016 10:20:30

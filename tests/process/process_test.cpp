@@ -13,7 +13,7 @@ namespace {
 const std::string& Banner = expected::Banner;
 const std::string& HelpAt0941 = expected::HelpAt0941;
 
-constexpr const char* Clock = "2017-12-25 09:41:07";
+constexpr const char* Clock = expected::FixedClock;
 
 class Executable : public ::testing::Test {
 protected:
@@ -41,7 +41,7 @@ TEST_F(Executable, NoArgumentsPrintTheBannerAndTheHelpScreen) {
 TEST_F(Executable, PrintsTheStampOfAGivenMoment) {
     struct Case {
         std::vector<std::string> arguments;
-        const char* stampLine;
+        std::string stampLine;
     };
     const Case cases[] = {
         {{"/d01.01.1601", "/t00:00:00"}, "0x00000000-0x00000000\n"},
@@ -50,12 +50,12 @@ TEST_F(Executable, PrintsTheStampOfAGivenMoment) {
         {{"/t00:00:03", "/d01.01.2017"}, "0x01D263C1-0xFFE1ED00\n"},
         {{"/d01.01.2017/t00:00:03:1"}, "0x01D263C2-0x007A8380\n"},
         // today, 25.12.2017, from the fixed clock
-        {{"/c"}, "0x01D37D64-0x7CED3B80\n"},
-        {{"/c", "/d01.01.2000"}, "0x01D37D64-0x7CED3B80\n"},
-        {{"/d25.12.2017", "/t09:41:07"}, "0x01D37D64-0x7CED3B80\n"},
-        {{"/t09:41:07"}, "0x01D37D64-0x7CED3B80\n"},
-        {{"/d32.01.2017", "/t09:41:07"}, "0x01D37D64-0x7CED3B80\n"},
-        {{"/d25.12.2017", "/t10:61:00"}, "0x01D37D64-0x7CED3B80\n"},
+        {{"/c"}, expected::StampLineAt0941},
+        {{"/c", "/d01.01.2000"}, expected::StampLineAt0941},
+        {{"/d25.12.2017", "/t09:41:07"}, expected::StampLineAt0941},
+        {{"/t09:41:07"}, expected::StampLineAt0941},
+        {{"/d32.01.2017", "/t09:41:07"}, expected::StampLineAt0941},
+        {{"/d25.12.2017", "/t10:61:00"}, expected::StampLineAt0941},
     };
     for (const Case& c : cases) {
         const TProcessResult result = Run(c.arguments);
