@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iostream>
 #include <map>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -167,6 +168,20 @@ TProcessResult RunProcess(const TProcessOptions& options) {
         ::close(outPipe[0]);  // the reader is gone before the first write
         outPipe[0] = -1;
     }
+    int inputFile = -1;
+    if (options.Input == InputSource::TextFile) {
+        char path[] = "/tmp/kelpworth-input-XXXXXX";
+        inputFile = ::mkstemp(path);
+        if (inputFile < 0) return {};
+        ::unlink(path);
+        for (std::size_t at = 0; at < options.InputText.size();) {
+            const ssize_t put =
+                ::write(inputFile, options.InputText.data() + at, options.InputText.size() - at);
+            if (put <= 0) return {};
+            at += static_cast<std::size_t>(put);
+        }
+        ::lseek(inputFile, 0, SEEK_SET);
+    }
 
     std::vector<std::string> argv;
     std::string program = options.ProgramPath.empty() ? ExecutablePath() : options.ProgramPath;
@@ -206,7 +221,11 @@ TProcessResult RunProcess(const TProcessOptions& options) {
             }
             case InputSource::Pipe:
             case InputSource::OpenPipe:
+            case InputSource::TextPipe:
                 ::dup2(inPipe[0], 0);
+                break;
+            case InputSource::TextFile:
+                ::dup2(inputFile, 0);
                 break;
             case InputSource::Closed:
                 ::close(0);
@@ -253,7 +272,22 @@ TProcessResult RunProcess(const TProcessOptions& options) {
     ::close(outPipe[1]);
     ::close(errPipe[1]);
     ::close(inPipe[0]);
-    if (options.Input != InputSource::OpenPipe) {
+    if (inputFile >= 0) ::close(inputFile);
+    std::thread feeder;
+    if (options.Input == InputSource::TextPipe) {
+        // Written beside the reading of the output, which the process may
+        // fill first; a process that stops reading ends the writing.
+        ::signal(SIGPIPE, SIG_IGN);
+        feeder = std::thread([fd = inPipe[1], &text = options.InputText] {
+            for (std::size_t at = 0; at < text.size();) {
+                const ssize_t put = ::write(fd, text.data() + at, text.size() - at);
+                if (put <= 0) break;
+                at += static_cast<std::size_t>(put);
+            }
+            ::close(fd);
+        });
+        inPipe[1] = -1;
+    } else if (options.Input != InputSource::OpenPipe) {
         ::close(inPipe[1]);  // a piped standard input is at its end at once
         inPipe[1] = -1;
     }
@@ -313,6 +347,7 @@ TProcessResult RunProcess(const TProcessOptions& options) {
         if (errFd >= 0 && fds[1].revents != 0) ReadAvailable(errFd, result.Error);
     }
     if (inPipe[1] >= 0) ::close(inPipe[1]);
+    if (feeder.joinable()) feeder.join();
     if (outputFile >= 0) {
         char buffer[65536];
         ssize_t got = 0;

@@ -10,8 +10,9 @@ namespace kelpworth::testing {
 // File: a fresh file, read back into Output after the run.
 enum class OutputTarget { Pipe, DevNull, DevFull, Closed, BrokenPipe, File };
 // Pipe: at its end at once; OpenPipe: no data, but the writer stays open
-// until the process has ended.
-enum class InputSource { DevNull, Pipe, OpenPipe, Closed, Terminal };
+// until the process has ended; TextPipe: TProcessOptions::InputText through
+// a pipe, then its end; TextFile: the same text in a file.
+enum class InputSource { DevNull, Pipe, OpenPipe, Closed, Terminal, TextPipe, TextFile };
 
 // With a terminal as standard input: what its other side does. The key
 // wait is seen on the terminal itself, polled until the time limit:
@@ -34,6 +35,7 @@ struct TProcessOptions {
     // limit of the process; writes past it fail); 0: no limit.
     long long OutputFileLimit = 0;
     InputSource Input = InputSource::DevNull;
+    std::string InputText;                  // for TextPipe and TextFile
     std::string ProgramPath;                // empty: the executable under test
     double TimeLimitSeconds = 10.0;
     TerminalAction Terminal = TerminalAction::KeyWhenWaiting;

@@ -1,0 +1,164 @@
+// Stamps read back (/r) and batches (/b) on the real executable, with the
+// clock fixed: a batch line gives what the same request prints on its own.
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "common/expected_output.h"
+#include "run_process.h"
+
+namespace kelpworth::testing {
+namespace {
+
+const std::string& Now = expected::StampLineAt0941;
+const std::string Read102029 = "2017-12-25T10:20:29.0000000\n25.12.2017 10:20:29\n";
+
+class Batches : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const std::string why = WhyFixedRunsCannotBeMade(); !why.empty()) GTEST_SKIP() << why;
+    }
+    static TProcessResult Run(std::vector<std::string> arguments, const std::string& input = {},
+                              InputSource source = InputSource::TextPipe) {
+        TProcessOptions options;
+        options.Arguments = std::move(arguments);
+        options.Environment = {"LANG=de_DE.UTF-8"};
+        options.FixedClock = expected::FixedClock;
+        options.Input = source;
+        options.InputText = input;
+        options.TimeLimitSeconds = 60;
+        return RunProcess(options);
+    }
+};
+
+TEST_F(Batches, TwoRequestsFromAPipe) {
+    const TProcessResult result = Run({"/q", "/b"}, "/d25.12.2017 /t10:20:30\n/c\n");
+    EXPECT_EQ(result.ExitCode, 0);
+    EXPECT_EQ(result.Output, "0x01D37D69-0xFCC9D480\n" + Now);
+    EXPECT_EQ(result.Error, "");
+}
+
+TEST_F(Batches, AStampReadBackInItsForms) {
+    for (const char* value : {"/r0x01D37D69-0xFCC9D480", "/r80,d4,c9,fc,69,7d,d3,01",
+                              "/rHEX(B):80,D4,C9,FC,69,7D,D3,01", "/r131586708290000000",
+                              "/r0x1d37d69fcc9d480"}) {
+        const TProcessResult result = Run({"/q", value});
+        EXPECT_EQ(result.ExitCode, 0) << value;
+        EXPECT_EQ(result.Output, Read102029) << value;
+    }
+    const TProcessResult refused = Run({"/q", "/r0x8000000000000000"});
+    EXPECT_EQ(refused.ExitCode, 2);
+    EXPECT_EQ(refused.Output, "");
+}
+
+// What a run of its own prints, as a batch line: the help screen gives an
+// empty line; result lines join with tabs, without labels and the exact
+// stamp's comment.
+std::string AsBatchLine(const TProcessResult& alone) {
+    if (alone.ExitCode != 0 || alone.Output.rfind("This utility", 0) == 0) return "";
+    std::string line;
+    std::string_view output = alone.Output;
+    while (!output.empty()) {
+        std::string_view result = output.substr(0, output.find('\n'));
+        output.remove_prefix(result.size() + 1);
+        for (const std::string_view label :
+             {"decimal: ", "hex: ", "bytes: ", "reg: ", "iso: ", "stamp: ", "exact: "}) {
+            if (result.substr(0, label.size()) != label) continue;
+            result.remove_prefix(label.size());
+            if (label == "exact: ") result = result.substr(0, result.find(' '));
+        }
+        if (!line.empty()) line += '\t';
+        line += result;
+    }
+    return line;
+}
+
+// The command lines of the run-flow fuzz corpus whose arguments a shell
+// passes through unchanged (no quotes, tabs or doubled blanks), the program
+// name taken away.
+std::vector<std::string> CorpusLines() {
+    std::vector<std::string> lines;
+    DIR* folder = ::opendir(KELPWORTH_RUN_FLOW_CORPUS);
+    if (folder == nullptr) return lines;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (entry->d_name[0] == '.') continue;
+        std::ifstream file(std::string(KELPWORTH_RUN_FLOW_CORPUS) + "/" + entry->d_name,
+                           std::ios::binary);
+        std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        if (bytes.size() < 27) continue;
+        std::string line = bytes.substr(27);  // settings, clock and zone come first
+        line = line.substr(0, line.find('\0'));
+        if (line.rfind("kelpworth ", 0) != 0) continue;
+        line.erase(0, 10);
+        bool plain = !line.empty() && line.back() != ' ' && line.find("  ") == std::string::npos;
+        for (const char c : line) plain = plain && c > ' ' - 1 && c < 127 && c != '"';
+        std::string lowered = line;
+        for (char& c : lowered) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+        if (plain && lowered.find("/b") == std::string::npos && line[0] != ' ') {
+            lines.push_back(line);
+        }
+    }
+    ::closedir(folder);
+    return lines;
+}
+
+std::vector<std::string> Arguments(const std::string& line) {
+    std::vector<std::string> arguments;
+    for (std::size_t at = 0; at <= line.size();) {
+        const std::size_t end = line.find(' ', at);
+        arguments.push_back(line.substr(at, end - at));
+        at = end == std::string::npos ? line.size() + 1 : end + 1;
+    }
+    return arguments;
+}
+
+// The equivalence that defines a batch, over the fuzz corpus's lines.
+TEST_F(Batches, EachLineGivesWhatItsOwnRunPrints) {
+    const std::vector<std::string> lines = CorpusLines();
+    ASSERT_GE(lines.size(), 20u);
+    for (const std::vector<std::string>& switches :
+         {std::vector<std::string>{}, std::vector<std::string>{"/x", "/u"}}) {
+        std::string input;
+        std::string expected;
+        for (const std::string& line : lines) {
+            std::vector<std::string> arguments = {"/q"};
+            arguments.insert(arguments.end(), switches.begin(), switches.end());
+            for (const std::string& argument : Arguments(line)) arguments.push_back(argument);
+            input += line + "\n";
+            expected += AsBatchLine(Run(arguments)) + "\n";
+        }
+        std::vector<std::string> batch = {"/q", "/b"};
+        batch.insert(batch.end(), switches.begin(), switches.end());
+        const TProcessResult result = Run(batch, input);
+        EXPECT_EQ(result.Output, expected) << switches.size();
+    }
+}
+
+TEST_F(Batches, LongLinesManyLinesFromAFile) {
+    std::string input;
+    for (int line = 0; line < 100'000; ++line) input += "/d25.12.2017 /t10:20:30\r\n";
+    input += "/c " + std::string(1 << 20, 'x') + "\n";  // 1 MiB: /c wins, the rest is ignored
+    input += "/d01.01.1601 /t00:00:00";                  // no line end
+    for (const InputSource source : {InputSource::TextFile, InputSource::TextPipe}) {
+        const TProcessResult result = Run({"/q", "/b"}, input, source);
+        EXPECT_EQ(result.ExitCode, 0);
+        EXPECT_FALSE(result.TimedOut);
+        std::string expected;
+        for (int line = 0; line < 100'000; ++line) expected += "0x01D37D69-0xFCC9D480\n";
+        expected += Now + "0x00000000-0x00000000\n";
+        EXPECT_TRUE(result.Output == expected) << result.Output.size() << " bytes";
+    }
+}
+
+TEST_F(Batches, TheBannerOnceAtTheTop) {
+    const TProcessResult result = Run({"/b"}, "/c\n/c\n");
+    EXPECT_EQ(result.Output, expected::Banner + Now + Now);
+}
+
+}  // namespace
+}  // namespace kelpworth::testing
