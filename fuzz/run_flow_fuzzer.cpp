@@ -4,8 +4,9 @@
 // the output is the banner (none with /q) followed by either the help
 // screen filled from the clock or one stamp line (and its other forms with
 // /x), and only an explicit help request waits for a key. A run ends with
-// exit code 0, or, refused with /s or /u, with exit code 2, lines on
-// standard error and no stamp.
+// exit code 0, or, refused with /s, /u or /r, with exit code 2, lines on
+// standard error and no stamp. A stamp read back (/r) gives its moment; a
+// batch (/b) of the empty standard input gives nothing.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -232,6 +233,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool quiet = has("/q");
     const bool strict = has("/s");
     const bool utc = has("/u");
+    const bool batch = has("/b") && !helpRequest;
+    const bool reading = has("/r") && !helpRequest && !batch;
 
     const std::string& output = fake::Fake().Output;
     const std::string& errors = fake::Fake().ErrorStream;
@@ -243,16 +246,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool waited = fake::Fake().InputReads > 0;
     Require(waited == helpRequest, "only an explicit help request waits for a key", line);
 
+    if (batch) {
+        // Standard input is empty here: nothing to convert.
+        Require(exitCode == 0 && after.empty() && errors.empty(), "an empty batch", output);
+        return 0;
+    }
     if (exitCode != 0) {
-        Require(exitCode == 2 && (strict || utc), "exit code 2 only when /s or /u refuses",
-                std::to_string(exitCode));
+        Require(exitCode == 2 && (strict || utc || reading),
+                "exit code 2 only when /s, /u or /r refuses", std::to_string(exitCode));
         Require(after.empty(), "a refused request prints no stamp", output);
         Require(!errors.empty() && errors.back() == '\n' && errors.rfind("kelpworth: ", 0) == 0,
                 "a refused request says why on standard error", errors);
         Require(fake::Fake().Dialogs.empty(), "a refused request shows no details", line);
         return 0;
     }
-    if (!utc && !strict) Require(errors.empty(), "nothing on standard error", errors);
+    if (!utc && !strict && !reading) Require(errors.empty(), "nothing on standard error", errors);
+    if (reading) {
+        // The moment a stamp stands for, to the 100 ns.
+        const std::string_view first = after.substr(0, after.find('\n'));
+        std::size_t year = 0;
+        while (year < first.size() && first[year] >= '0' && first[year] <= '9') ++year;
+        Require((year == 4 || year == 5) && first.size() == year + 23 + (utc ? 1 : 0) &&
+                    first[year] == '-' && first[year + 6] == 'T' && (!utc || first.back() == 'Z'),
+                "a stamp read back gives its moment", first);
+        return 0;
+    }
 
     const std::string help = ExpectedHelp(clock);
     std::uint64_t stamp = 0;

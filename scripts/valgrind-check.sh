@@ -55,6 +55,14 @@ check us-settings 0 "LANG=en_US.UTF-8" "" /d25.12.2016 /t10:20:30
 check value-ends-at-slash 0 "LANG=en_US.UTF-8" "" /d12/25/2016 /t10:20:30
 check multibyte-settings 0 "LC_ALL=ja_JP.UTF-8" "" /d25.12.2016 /t10:20:30
 check unknown-settings 0 "LANG=xx_YY.UTF-8 TZ=Invalid/Zone" "" /c
+# The switches for scripts: a strict refusal, UTC by the zone's rules with
+# every form, a stamp read back, and a batch from a file.
+check strict-refused 2 "LANG=de_DE.UTF-8" "" /q /s /d32.01.2016 /t10:20:30
+check utc-every-form 0 "LANG=de_DE.UTF-8 TZ=Europe/Berlin" "" /q /u /x /d27.10.2024 /t02:30:00
+check read-back 0 "LANG=de_DE.UTF-8 TZ=Europe/Berlin" "" /q /u /x /r0x01D37D69-0xFCC9D480
+printf '/d25.12.2016 /t10:20:30\r\n/c\n/r80,d4,c9,fc,69,7d,d3,01\n\n/?\n/u /d31.03.2024 /t02:30' \
+    >"$log/batch-input"
+check batch 0 "LANG=de_DE.UTF-8 TZ=Europe/Berlin" "<$log/batch-input" /q /b /x
 check full-device 28 "LANG=de_DE.UTF-8" ">/dev/full" /c
 check closed-output 105 "LANG=de_DE.UTF-8" ">&-" /c
 exit "$failed"

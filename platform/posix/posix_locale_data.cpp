@@ -18,7 +18,8 @@ namespace kelpworth::platform::posix {
 namespace {
 
 constexpr std::uint32_t MostEraEntries = 256;
-constexpr std::size_t LeadByteRangeLimit = 6;
+// Six (low, high) pairs fill the lead-byte field.
+constexpr std::size_t LeadByteRangeLimit = LeadByteFieldSize / 2;
 
 constexpr std::size_t Incomplete = static_cast<std::size_t>(-2);
 constexpr std::size_t Invalid = static_cast<std::size_t>(-1);
