@@ -140,20 +140,9 @@ void AddEveryForm(std::vector<TResultLine>& lines, std::uint64_t stamp) {
     AddLine(lines, "reg", RegistryForm(stamp));
 }
 
-// The user's short forms of a moment; the tool's own when the platform
-// renders none.
+// The user's short forms of a moment's whole second; the tool's own when
+// the platform renders none.
 std::string UserForms(const TStampMoment& moment) {
-    platform::TSystemTime time;
-    time.Year = moment.Year;
-    time.Month = moment.Month;
-    time.Day = moment.Day;
-    time.Hour = moment.Hour;
-    time.Minute = moment.Minute;
-    time.Second = moment.Second;
-    const std::int64_t days = DaysFrom1601({moment.Year, moment.Month, moment.Day});
-    time.DayOfWeek = static_cast<std::uint16_t>((days % 7 + 8) % 7);  // 1601-01-01: a Monday
-    std::string text = platform::UserDateTimeText(time);
-    if (!text.empty()) return text;
     TStampFields fields;
     fields.Year = moment.Year;
     fields.Month = moment.Month;
@@ -161,7 +150,11 @@ std::string UserForms(const TStampMoment& moment) {
     fields.Hour = moment.Hour;
     fields.Minute = moment.Minute;
     fields.Second = moment.Second;
-    return MomentText(fields, ':');
+    platform::TSystemTime time = SystemTimeOf(fields);
+    const std::int64_t days = DaysFrom1601({moment.Year, moment.Month, moment.Day});
+    time.DayOfWeek = static_cast<std::uint16_t>((days % 7 + 8) % 7);  // 1601-01-01: a Monday
+    std::string text = platform::UserDateTimeText(time);
+    return text.empty() ? MomentText(fields, ':') : text;
 }
 
 }  // namespace

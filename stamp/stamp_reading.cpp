@@ -1,14 +1,9 @@
 #include "stamp/stamp_reading.h"
 
+#include "support/text.h"
+
 namespace kelpworth {
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) return false;
@@ -32,7 +27,7 @@ TStampTextReading HexNumber(std::string_view digits, std::size_t mostDigits) {
     std::size_t significant = 0;
     std::uint64_t value = 0;
     for (const char c : digits) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0) return reading;
         if (value != 0 || digit != 0) ++significant;
         value = value << 4 | static_cast<std::uint64_t>(digit);
@@ -85,8 +80,8 @@ TStampTextReading Bytes(std::string_view text) {
     std::uint64_t value = 0;
     while (true) {
         if (text.size() < 2) return reading;
-        const int high = HexDigit(text[0]);
-        const int low = HexDigit(text[1]);
+        const int high = HexDigitValue(text[0]);
+        const int low = HexDigitValue(text[1]);
         if (high < 0 || low < 0) return reading;
         if (count < 8) value |= static_cast<std::uint64_t>(high * 16 + low) << (8 * count);
         ++count;

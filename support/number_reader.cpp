@@ -1,14 +1,9 @@
 #include "support/number_reader.h"
 
+#include "support/text.h"
+
 namespace kelpworth {
 namespace {
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 // Two's complement view of the accumulated 32 bits.
 std::int32_t AsSigned(std::uint32_t bits) {

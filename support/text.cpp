@@ -6,20 +6,9 @@ namespace kelpworth {
 
 std::string DecimalText(std::int32_t value) {
     // The magnitude in 32 unsigned bits covers the most negative value too.
-    std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value)
-                                        : static_cast<std::uint32_t>(value);
-    char digits[16];
-    std::size_t count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + magnitude % 10u);
-        magnitude /= 10u;
-    } while (magnitude != 0);
-
-    std::string text;
-    text.reserve(count + 1);
-    if (value < 0) text.push_back('-');
-    while (count > 0) text.push_back(digits[--count]);
-    return text;
+    const std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value)
+                                              : static_cast<std::uint32_t>(value);
+    return value < 0 ? "-" + UnsignedDecimalText(magnitude) : UnsignedDecimalText(magnitude);
 }
 
 std::string UnsignedDecimalText(std::uint64_t value) {
@@ -31,6 +20,13 @@ std::string UnsignedDecimalText(std::uint64_t value) {
     } while (value != 0);
     return std::string(std::make_reverse_iterator(digits + count),
                        std::make_reverse_iterator(digits));
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
 }
 
 std::string HexText(std::uint64_t value, std::int32_t minimumWidth) {

@@ -14,6 +14,9 @@ std::string DecimalText(std::int32_t value);
 // Decimal digits of an unsigned 64-bit number; no padding.
 std::string UnsignedDecimalText(std::uint64_t value);
 
+// The value of a hexadecimal digit of either case; -1 for any other byte.
+int HexDigitValue(char c);
+
 // Uppercase hexadecimal digits of `value` (taken as unsigned), padded with
 // '0' to `minimumWidth`; a width above 32 counts as 0 and a longer number
 // is never cut.

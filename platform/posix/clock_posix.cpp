@@ -1,4 +1,5 @@
-// The local clock on POSIX: the time zone from the system, TZ honoured.
+// The clock on POSIX, local (the time zone from the system, TZ honoured)
+// and in UTC.
 #include <cstring>
 #include <ctime>
 
@@ -7,26 +8,34 @@
 #include "platform/posix/posix_locale_data.h"
 
 namespace kelpworth::platform {
+namespace {
 
-TSystemTime ReadLocalTime() {
+// The clock now, broken down by `breakDown` (localtime_r or gmtime_r).
+TSystemTime ReadClock(struct tm* (*breakDown)(const time_t*, struct tm*)) {
     struct timespec now = {};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    struct tm local = {};
+    struct tm fields = {};
     const time_t seconds = now.tv_sec;
-    ::localtime_r(&seconds, &local);
+    breakDown(&seconds, &fields);
 
     TSystemTime time;
-    time.Year = static_cast<std::uint16_t>(local.tm_year + 1900);
-    time.Month = static_cast<std::uint16_t>(local.tm_mon + 1);
-    time.DayOfWeek = static_cast<std::uint16_t>(local.tm_wday);
-    time.Day = static_cast<std::uint16_t>(local.tm_mday);
-    time.Hour = static_cast<std::uint16_t>(local.tm_hour);
-    time.Minute = static_cast<std::uint16_t>(local.tm_min);
+    time.Year = static_cast<std::uint16_t>(fields.tm_year + 1900);
+    time.Month = static_cast<std::uint16_t>(fields.tm_mon + 1);
+    time.DayOfWeek = static_cast<std::uint16_t>(fields.tm_wday);
+    time.Day = static_cast<std::uint16_t>(fields.tm_mday);
+    time.Hour = static_cast<std::uint16_t>(fields.tm_hour);
+    time.Minute = static_cast<std::uint16_t>(fields.tm_min);
     // A leap second shows as 59, as the platform's own clock would.
-    time.Second = static_cast<std::uint16_t>(local.tm_sec > 59 ? 59 : local.tm_sec);
+    time.Second = static_cast<std::uint16_t>(fields.tm_sec > 59 ? 59 : fields.tm_sec);
     time.Milliseconds = static_cast<std::uint16_t>(now.tv_nsec / 1000000);
     return time;
 }
+
+}  // namespace
+
+TSystemTime ReadLocalTime() { return ReadClock(::localtime_r); }
+
+TSystemTime ReadUniversalTime() { return ReadClock(::gmtime_r); }
 
 int RenderDate(LocaleId, std::uint32_t, const TSystemTime& time, const char* picture,
                char* buffer, int size) {

@@ -21,11 +21,7 @@ SYSTEMTIME ToNative(const TSystemTime& time) {
     return native;
 }
 
-}  // namespace
-
-TSystemTime ReadLocalTime() {
-    SYSTEMTIME native = {};
-    GetLocalTime(&native);
+TSystemTime FromNative(const SYSTEMTIME& native) {
     TSystemTime time;
     time.Year = native.wYear;
     time.Month = native.wMonth;
@@ -36,6 +32,20 @@ TSystemTime ReadLocalTime() {
     time.Second = native.wSecond;
     time.Milliseconds = native.wMilliseconds;
     return time;
+}
+
+}  // namespace
+
+TSystemTime ReadLocalTime() {
+    SYSTEMTIME native = {};
+    GetLocalTime(&native);
+    return FromNative(native);
+}
+
+TSystemTime ReadUniversalTime() {
+    SYSTEMTIME native = {};
+    GetSystemTime(&native);
+    return FromNative(native);
 }
 
 int RenderDate(LocaleId locale, std::uint32_t flags, const TSystemTime& time, const char* picture,

@@ -23,21 +23,6 @@ std::int64_t SecondsOf(const FILETIME& time) {
 
 }  // namespace
 
-TSystemTime ReadUniversalTime() {
-    SYSTEMTIME native = {};
-    GetSystemTime(&native);
-    TSystemTime time;
-    time.Year = native.wYear;
-    time.Month = native.wMonth;
-    time.DayOfWeek = native.wDayOfWeek;
-    time.Day = native.wDay;
-    time.Hour = native.wHour;
-    time.Minute = native.wMinute;
-    time.Second = native.wSecond;
-    time.Milliseconds = native.wMilliseconds;
-    return time;
-}
-
 bool UtcOffsetAt(std::int64_t utcSeconds, std::int32_t& offsetSeconds) {
     // The system's rules reach no further than a SYSTEMTIME; beyond it they
     // hold as they hold at its ends.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/run_flow.h"
+#include "common/batch_line.h"
 #include "common/expected_output.h"
 #include "common/test_support.h"
 
@@ -33,26 +34,10 @@ protected:
         ResetConsoleChannel();
         return RunKelpworth();
     }
-    // What a run of its own prints for `arguments` /q, as a batch line: the
-    // values of its result lines, tab-separated, without labels and the
-    // comment of the exact stamp.
+    // What a run of its own prints for `arguments` /q, as a batch line.
     std::string AloneAsOneLine(const std::string& arguments) {
         Run("/q " + arguments, "");
-        std::string line;
-        std::string_view output = fake().Output;
-        while (!output.empty()) {
-            std::string_view result = output.substr(0, output.find('\n'));
-            output.remove_prefix(result.size() + 1);
-            for (const std::string_view label :
-                 {"decimal: ", "hex: ", "bytes: ", "reg: ", "iso: ", "stamp: ", "exact: "}) {
-                if (result.substr(0, label.size()) != label) continue;
-                result.remove_prefix(label.size());
-                if (label == "exact: ") result = result.substr(0, result.find(' '));
-            }
-            if (!line.empty()) line += '\t';
-            line += result;
-        }
-        return line;
+        return testing::BatchLineOf(fake().Output);
     }
 };
 

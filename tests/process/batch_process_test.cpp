@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/batch_line.h"
 #include "common/expected_output.h"
 #include "run_process.h"
 
@@ -56,26 +57,11 @@ TEST_F(Batches, AStampReadBackInItsForms) {
     EXPECT_EQ(refused.Output, "");
 }
 
-// What a run of its own prints, as a batch line: the help screen gives an
-// empty line; result lines join with tabs, without labels and the exact
-// stamp's comment.
+// What a run of its own prints, as a batch line; the help screen and a
+// refusal give an empty line.
 std::string AsBatchLine(const TProcessResult& alone) {
     if (alone.ExitCode != 0 || alone.Output.rfind("This utility", 0) == 0) return "";
-    std::string line;
-    std::string_view output = alone.Output;
-    while (!output.empty()) {
-        std::string_view result = output.substr(0, output.find('\n'));
-        output.remove_prefix(result.size() + 1);
-        for (const std::string_view label :
-             {"decimal: ", "hex: ", "bytes: ", "reg: ", "iso: ", "stamp: ", "exact: "}) {
-            if (result.substr(0, label.size()) != label) continue;
-            result.remove_prefix(label.size());
-            if (label == "exact: ") result = result.substr(0, result.find(' '));
-        }
-        if (!line.empty()) line += '\t';
-        line += result;
-    }
-    return line;
+    return BatchLineOf(alone.Output);
 }
 
 // The command lines of the run-flow fuzz corpus whose arguments a shell
