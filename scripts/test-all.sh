@@ -35,8 +35,8 @@ lintian --display-info --info --fail-on error,warning build/release/kelpworth_*.
 echo "=== the Windows build under Wine"
 scripts/windows-check.sh
 
-echo "=== fuzz targets, 20 seconds each"
-scripts/fuzz.sh 20
+echo "=== fuzz targets, 15 seconds each"
+scripts/fuzz.sh 15
 
 echo "=== the executable under Valgrind"
 scripts/valgrind-check.sh
