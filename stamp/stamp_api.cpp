@@ -1,5 +1,6 @@
 #include "kelpworth/stamp.h"
 
+#include "stamp/calendar.h"
 #include "stamp/civil_calendar.h"
 #include "support/text.h"
 
@@ -29,6 +30,24 @@ TStampMoment FieldsOfStamp(std::uint64_t stamp) {
     moment.Second = static_cast<std::uint16_t>(secondOfDay % 60);
     moment.Units = static_cast<std::uint32_t>(stamp % UnitsPerSecond);
     return moment;
+}
+
+std::optional<std::uint64_t> StampOfMoment(const TStampMoment& moment) {
+    const bool leap = IsLeapYear(moment.Year);
+    if (moment.Year < 1601 || moment.Month < 1 || moment.Month > 12 || moment.Day < 1 ||
+        moment.Day > calendar::MonthDays[leap ? 1 : 0][moment.Month - 1] || moment.Hour > 23 ||
+        moment.Minute > 59 || moment.Second > 59 || moment.Units >= UnitsPerSecond) {
+        return std::nullopt;
+    }
+    // Years up to 65535: days at most 23,350,000 and seconds below 2.1e12,
+    // far inside 64 bits; only the count in units could overflow.
+    const std::int64_t days = DaysFrom1601({moment.Year, moment.Month, moment.Day});
+    const auto seconds = static_cast<std::uint64_t>(
+        days * SecondsPerCivilDay + moment.Hour * 3600 + moment.Minute * 60 + moment.Second);
+    if (seconds > LastStamp / UnitsPerSecond) return std::nullopt;
+    const std::uint64_t stamp = seconds * UnitsPerSecond + moment.Units;
+    if (stamp > LastStamp) return std::nullopt;
+    return stamp;
 }
 
 }  // namespace kelpworth

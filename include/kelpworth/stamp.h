@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kelpworth {
@@ -35,5 +36,15 @@ struct TStampMoment {
 // StampOfFields, whose arithmetic can come out a second short and counts
 // the time of day backwards on the days 02.01.1601 to 29.12.1899.
 TStampMoment FieldsOfStamp(std::uint64_t stamp);
+
+// The last count a file time takes, 30828-09-14T02:48:05.4775807; above it
+// the top bit is set and the count is no valid file time.
+inline constexpr std::uint64_t LastStamp = 0x7FFF'FFFF'FFFF'FFFF;
+
+// The exact count of a moment, to the 100 ns: the reverse of FieldsOfStamp
+// on 1601-01-01T00:00:00 to LastStamp. Nothing when the fields name no
+// moment there: no calendar date, a time of day outside 00:00:00 to
+// 23:59:59, Units past 9,999,999, or a moment outside that range.
+std::optional<std::uint64_t> StampOfMoment(const TStampMoment& moment);
 
 }  // namespace kelpworth

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "kelpworth/stamp.h"
 #include "stamp/calendar.h"
@@ -83,6 +84,55 @@ TEST(FieldsOfStamp, TheMomentToTheHundredNanoseconds) {
         EXPECT_EQ(m.Second, c.Moment.Second) << c.Stamp;
         EXPECT_EQ(m.Units, c.Moment.Units) << c.Stamp;
     }
+}
+
+// The exact count is the reverse of reading a stamp back: every 100-ns
+// step of the scale's first and last seconds, every second of the days
+// around 30.12.1899, and a spread of counts across the range.
+TEST(StampOfMoment, ReversesFieldsOfStamp) {
+    const auto roundTrip = [](std::uint64_t stamp) {
+        const std::optional<std::uint64_t> back = StampOfMoment(FieldsOfStamp(stamp));
+        return back.has_value() && *back == stamp;
+    };
+    int mismatches = 0;
+    for (std::uint64_t units = 0; units < 10'000'000; units += 7) {
+        mismatches += roundTrip(units) ? 0 : 1;
+        mismatches += roundTrip(LastStamp - units) ? 0 : 1;
+    }
+    constexpr std::uint64_t Second = 10'000'000;
+    const std::uint64_t zeroDay = 109'205ULL * 86'400 * Second;  // 30.12.1899 00:00
+    for (std::uint64_t stamp = zeroDay - 3 * 86'400 * Second; stamp < zeroDay + 3 * 86'400 * Second;
+         stamp += Second) {
+        mismatches += roundTrip(stamp) ? 0 : 1;
+    }
+    for (std::uint64_t stamp = 0; stamp < LastStamp - 0x10000000000000ULL;
+         stamp += 0x10000000000000ULL + 12'345) {
+        mismatches += roundTrip(stamp) ? 0 : 1;
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(StampOfMoment, NothingForFieldsThatNameNoMomentOfTheScale) {
+    const TStampMoment none[] = {
+        {1600, 12, 31, 23, 59, 59, 9'999'999},  // before the scale
+        {30828, 9, 14, 2, 48, 5, 4'775'808},    // past the last count
+        {30828, 9, 14, 2, 48, 6, 0},
+        {65535, 12, 31, 23, 59, 59, 0},         // past it by far: no overflow
+        {2023, 2, 29, 12, 0, 0, 0},
+        {2017, 13, 1, 0, 0, 0, 0},
+        {2017, 12, 0, 0, 0, 0, 0},
+        {2017, 12, 25, 24, 0, 0, 0},
+        {2017, 12, 25, 23, 60, 0, 0},
+        {2017, 12, 25, 23, 59, 60, 0},
+        {2017, 12, 25, 23, 59, 59, 10'000'000},
+    };
+    for (const TStampMoment& moment : none) {
+        EXPECT_FALSE(StampOfMoment(moment).has_value())
+            << moment.Year << '-' << moment.Month << '-' << moment.Day << ' ' << moment.Hour
+            << ':' << moment.Minute << ':' << moment.Second << '.' << moment.Units;
+    }
+    EXPECT_EQ(StampOfMoment({2024, 2, 29, 0, 0, 0, 0}).value_or(0), 0x01DA6AA2'3CE90000ULL);
+    EXPECT_EQ(StampOfMoment({2017, 12, 25, 10, 20, 30, 0}).value_or(0), 0x01D37D69'FD626B00ULL);
 }
 
 // The exact count by the arithmetic's own rules, and where the rounded
