@@ -1,30 +1,8 @@
 #include "platform/argv_command_line.h"
 
-namespace kelpworth::platform {
+#include <string_view>
 
-std::string QuoteArgument(std::string_view argument) {
-    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string_view::npos) {
-        return std::string(argument);
-    }
-    std::string quoted = "\"";
-    std::size_t backslashes = 0;
-    for (char c : argument) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        if (c == '"') {
-            quoted.append(backslashes * 2 + 1, '\\');
-        } else {
-            quoted.append(backslashes, '\\');
-        }
-        backslashes = 0;
-        quoted.push_back(c);
-    }
-    quoted.append(backslashes * 2, '\\');
-    quoted.push_back('"');
-    return quoted;
-}
+namespace kelpworth::platform {
 
 std::string CommandLineFromArguments(int argc, const char* const* argv) {
     std::string line;
@@ -37,9 +15,14 @@ std::string CommandLineFromArguments(int argc, const char* const* argv) {
         line.append(program);
         if (quoted) line.push_back('"');
     }
+    const std::size_t programLength = line.size();
     for (int i = 1; i < argc && argv[i] != nullptr; ++i) {
         line += ' ';
-        line += QuoteArgument(argv[i]);
+        line += argv[i];
+    }
+    // Typed as they are, the words would lose the blanks that end the line.
+    while (line.size() > programLength && (line.back() == ' ' || line.back() == '\t')) {
+        line.pop_back();
     }
     return line;
 }

@@ -2,35 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace kelpworth::platform {
 namespace {
 
-TEST(QuoteArgument, QuotesAsTheCRuntimeReadsItBack) {
-    struct Case {
-        const char* argument;
-        const char* quoted;
-    };
-    const Case cases[] = {
-        {"/d25.12.2017", "/d25.12.2017"},
-        {"", "\"\""},
-        {"a b", "\"a b\""},
-        {"a\tb", "\"a\tb\""},
-        {"say \"hi\"", "\"say \\\"hi\\\"\""},
-        {"a\\\"b", "\"a\\\\\\\"b\""},   // a\"b: the backslash before the quote doubled
-        {"c:\\dir \\", "\"c:\\dir \\\\\""},  // a backslash at the end doubled
-        {"c:\\dir\\x", "c:\\dir\\x"},      // no quoting needed: backslashes as they are
-    };
-    for (const Case& c : cases) EXPECT_EQ(QuoteArgument(c.argument), c.quoted) << c.argument;
+// The shell has removed its quotes: each argument goes in as it came, after
+// one blank, so that a value holding a blank reads as the same words typed.
+TEST(CommandLineFromArguments, JoinsTheArgumentsAsTheyCame) {
+    const char* argv[] = {"/tmp/home/user/mnt/kelpworth", "/d25.12.2017 /t10:20:30", "/t 10",
+                          "say \"hi\"", "c:\\dir \\"};
+    EXPECT_EQ(CommandLineFromArguments(5, argv),
+              "kelpworth /d25.12.2017 /t10:20:30 /t 10 say \"hi\" c:\\dir \\");
+
+    // Typed, the words would not end in a blank.
+    const char* trailing[] = {"kelpworth", "/q", "/x", "/d ", "", "\t"};
+    EXPECT_EQ(CommandLineFromArguments(6, trailing), "kelpworth /q /x /d");
 }
 
 TEST(CommandLineFromArguments, TakesTheBaseNameOfTheProgram) {
-    const char* argv[] = {"/tmp/home/chris/mnt/kelpworth", "/d25.12.2017", "/t 10"};
-    EXPECT_EQ(CommandLineFromArguments(3, argv), "kelpworth /d25.12.2017 \"/t 10\"");
-
     const char* spaced[] = {"/opt/my tools/kelp worth", ""};
-    EXPECT_EQ(CommandLineFromArguments(2, spaced), "\"kelp worth\" \"\"");
+    EXPECT_EQ(CommandLineFromArguments(2, spaced), "\"kelp worth\"");
 
     const char* alone[] = {"kelpworth"};
     EXPECT_EQ(CommandLineFromArguments(1, alone), "kelpworth");
