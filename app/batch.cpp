@@ -1,5 +1,6 @@
 #include "app/batch.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "support/console_channel.h"
@@ -20,14 +21,8 @@ struct TBatchOutput {
 
 void WriteOut(TBatchOutput& output) {
     if (output.Pending.empty()) return;
-    TConsoleChannel& channel = ProcessChannel();
-    const auto count = static_cast<std::uint32_t>(output.Pending.size());
-    platform::ConvertAnsiToOem(output.Pending.data(), count);
-    if (!platform::WriteBytes(channel.Handle, output.Pending.data(), count)) {
-        PendingIoResult() = platform::LastErrorCode();
-    }
+    WriteInOnePiece(output.Pending, BatchWriteFailureLocation);
     output.Pending.clear();
-    CheckIo(BatchWriteFailureLocation);
 }
 
 void WriteLineOut(TBatchOutput& output, const TRequestOutcome& outcome) {
@@ -42,9 +37,19 @@ TRequestOutcome LineOutcome(std::string_view line, const TCommandLineRequest& gl
                             const TLocaleTextSettings& settings, const TValueChecks& checks,
                             std::string& commandLine) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // A line is read as its words typed on a command line, where the shell
+    // drops the blanks at the end; tabs separate like blanks (tab-separated
+    // files are common, and /b /x writes them).
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+    if (line.empty()) return {};  // an empty output line, even under /s
     // With /r on the real command line every line is a stamp to read back.
     commandLine.assign(global.Stamp.Present ? "kelpworth /r" : "kelpworth ");
+    const std::size_t lineStart = commandLine.size();
     commandLine += line;
+    if (line.find('\t') != std::string_view::npos) {
+        std::replace(commandLine.begin() + static_cast<std::ptrdiff_t>(lineStart),
+                     commandLine.end(), '\t', ' ');
+    }
     TCommandLineRequest request = ReadCommandLine(commandLine, checks);
     request.Strict = request.Strict || global.Strict;
     request.Utc = request.Utc || global.Utc;
@@ -57,7 +62,7 @@ TRequestOutcome LineOutcome(std::string_view line, const TCommandLineRequest& gl
             return StampRequestOutcome(request, settings);
         }
     }
-    // A help request, an empty line or a line without a request: no result.
+    // A help request or a line without a request: no result.
     TRequestOutcome outcome;
     if (request.Strict) {
         outcome.Messages.push_back("no request: give /d and /t, /c or /r");

@@ -9,6 +9,7 @@
 #include "stamp/calendar.h"
 #include "stamp/civil_calendar.h"
 #include "stamp/details.h"
+#include "stamp/exact_stamp.h"
 #include "stamp/stamp_conversion.h"
 #include "stamp/stamp_forms.h"
 #include "stamp/stamp_reading.h"
@@ -140,6 +141,35 @@ void AddEveryForm(std::vector<TResultLine>& lines, std::uint64_t stamp) {
     AddLine(lines, "reg", RegistryForm(stamp));
 }
 
+// The exact count of the fields, where the stamp line is not it, with the
+// reason.
+void AddExactLine(std::vector<TResultLine>& lines, const TExactStamp& exact,
+                  const TStampFields& fields, bool utc) {
+    switch (exact.Difference) {
+        case TStampLineDifference::None:
+            return;
+        case TStampLineDifference::OneSecondShort:
+            AddLine(lines, "exact", StampText(*exact.Stamp),
+                    IsoForm(*exact.Stamp, utc) +
+                        "; the stamp above is one second short by the tool's compatible "
+                        "arithmetic");
+            return;
+        case TStampLineDifference::TimeCountedBackwards:
+            AddLine(lines, "exact", StampText(*exact.Stamp),
+                    IsoForm(*exact.Stamp, utc) +
+                        "; the stamp above counts the time of day backwards from midnight, as "
+                        "the tool's compatible arithmetic does on the days 02.01.1601 to "
+                        "29.12.1899");
+            return;
+        case TStampLineDifference::BeforeTheScale:
+            AddLine(lines, "exact", "none",
+                    "(" + MomentText(fields, ':') +
+                        " lies before 01.01.1601, where stamps begin; the stamp above is its "
+                        "distance from that day)");
+            return;
+    }
+}
+
 // The user's short forms of a moment's whole second; the tool's own when
 // the platform renders none.
 std::string UserForms(const TStampMoment& moment) {
@@ -155,6 +185,20 @@ std::string UserForms(const TStampMoment& moment) {
     time.DayOfWeek = static_cast<std::uint16_t>((days % 7 + 8) % 7);  // 1601-01-01: a Monday
     std::string text = platform::UserDateTimeText(time);
     return text.empty() ? MomentText(fields, ':') : text;
+}
+
+// The local date and time `localSeconds` from 1601-01-01 00:00, which a
+// zone west of Greenwich puts before it (down to 31.12.1600).
+TStampMoment LocalMomentOf(std::int64_t localSeconds) {
+    const TCivilMoment civil = CivilMomentOf(localSeconds);
+    TStampMoment moment;
+    moment.Year = static_cast<std::uint16_t>(civil.Date.Year);
+    moment.Month = civil.Date.Month;
+    moment.Day = civil.Date.Day;
+    moment.Hour = static_cast<std::uint16_t>(civil.SecondOfDay / 3600);
+    moment.Minute = static_cast<std::uint16_t>(civil.SecondOfDay / 60 % 60);
+    moment.Second = static_cast<std::uint16_t>(civil.SecondOfDay % 60);
+    return moment;
 }
 
 }  // namespace
@@ -209,15 +253,7 @@ TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
     if (request.EveryForm) {
         AddEveryForm(outcome.Lines, stamp);
         AddLine(outcome.Lines, "iso", IsoForm(stamp, request.Utc));
-        const std::uint64_t exact =
-            ExactStampOfFields(converted.Year, converted.Month, converted.Day, converted.Hour,
-                               converted.Minute, converted.Second, converted.Fourth);
-        if (exact != stamp) {
-            AddLine(outcome.Lines, "exact", StampText(exact),
-                    IsoForm(exact, request.Utc) +
-                        "; the stamp above is one second short by the tool's compatible "
-                        "arithmetic");
-        }
+        AddExactLine(outcome.Lines, ExactStampBeside(converted, stamp), converted, request.Utc);
     }
     return outcome;
 }
@@ -261,8 +297,7 @@ TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request,
                             IsoForm(stamp, true)});
         }
         AddLine(outcome.Lines, "", LocalIsoForm(stamp, offset));
-        const std::int64_t local = seconds + offset;
-        if (local >= 0) shown = FieldsOfStamp(static_cast<std::uint64_t>(local) * UnitsPerSecond);
+        shown = LocalMomentOf(seconds + offset);
     }
     AddLine(outcome.Lines, "", UserForms(shown));
     if (request.EveryForm) {
@@ -278,11 +313,16 @@ std::string MessageLine(std::string_view message) {
 
 int CarryOut(const TRequestOutcome& outcome, std::string_view title) {
     for (const std::string& message : outcome.Messages) WriteErrorLine(MessageLine(message));
+    // One write for all the lines, so that a reader that stops after the
+    // first (head -n 1) never races with the rest.
+    std::string text;
     for (const TResultLine& line : outcome.Lines) {
-        std::string text = line.Label.empty() ? line.Value : line.Label + ": " + line.Value;
+        if (!line.Label.empty()) text += line.Label + ": ";
+        text += line.Value;
         if (!line.Comment.empty()) text += " " + line.Comment;
-        WriteLine(text);
+        text += '\n';
     }
+    if (!text.empty()) WriteInOnePiece(text, WriteLineFailureLocation);
     if (outcome.Details) {
         const TDetails& details = *outcome.Details;
         ShowDetails(title, details.Used, details.Fields, details.StampText, details.UtcOffset);

@@ -111,12 +111,4 @@ inline std::int64_t WholeSecondsBetween(double now, double then) {
 // StampOfFields (kelpworth/stamp.h) is the whole seconds between the
 // date-time value of the fields and the stamp origin, times 10,000,000.
 
-// The same rules without any rounding: invalid fields, the sign rule and
-// the truncation to whole seconds as StampOfFields has them. StampOfFields
-// gives this stamp, or one second less where the rounded span falls just
-// below a whole second.
-std::uint64_t ExactStampOfFields(std::uint16_t year, std::uint16_t month, std::uint16_t day,
-                                 std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
-                                 std::uint16_t millisecond);
-
 }  // namespace kelpworth

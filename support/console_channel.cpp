@@ -107,6 +107,24 @@ void WriteLine(std::string_view text) {
     CheckIo(WriteLineFailureLocation);
 }
 
+void WriteInOnePiece(std::string& text, std::uint32_t location) {
+    TConsoleChannel& channel = ProcessChannel();
+    std::uint32_t code = channel.PendingCount != 0 ? CallRoutine(channel.WriteOut, channel) : 0;
+    if (code == 0 && !text.empty()) {
+        const auto count = static_cast<std::uint32_t>(text.size());
+        if (channel.WriteOut == nullptr) {
+            code = FileNotOpenError;
+        } else {
+            platform::ConvertAnsiToOem(text.data(), count);
+            if (!platform::WriteBytes(channel.Handle, text.data(), count)) {
+                code = platform::LastErrorCode();
+            }
+        }
+    }
+    if (code != 0) PendingIoResult() = code;
+    CheckIo(location);
+}
+
 std::uint32_t OemWriteOut(TConsoleChannel& channel) {
     const std::uint32_t count = channel.PendingCount;
     if (count == 0) return 0;

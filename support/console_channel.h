@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/platform.h"
@@ -60,6 +61,11 @@ void CheckIo(std::uint32_t location);
 
 // Write text, write line end, I/O check, on the process channel.
 void WriteLine(std::string_view text);
+
+// Writes `text`, whole lines, in one write after what the channel holds:
+// converted in place to the OEM code page. A failed write stops the
+// process with the run-time error at `location`.
+void WriteInOnePiece(std::string& text, std::uint32_t location);
 
 // Converts the pending bytes to the OEM code page and hands them to the
 // platform; returns the platform error code, 0 for success.

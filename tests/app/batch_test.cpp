@@ -34,8 +34,10 @@ protected:
         ResetConsoleChannel();
         return RunKelpworth();
     }
-    // What a run of its own prints for `arguments` /q, as a batch line.
-    std::string AloneAsOneLine(const std::string& arguments) {
+    // What a run of its own prints for `arguments` /q, as a batch line. The
+    // words as a shell passes them: without the blanks that end the line.
+    std::string AloneAsOneLine(std::string arguments) {
+        while (!arguments.empty() && arguments.back() == ' ') arguments.pop_back();
         Run("/q " + arguments, "");
         return testing::BatchLineOf(fake().Output);
     }
@@ -50,6 +52,9 @@ TEST_F(Batch, EachLineGivesWhatItsOwnRunPrints) {
         "/d31.12.9999 /t23:59:59:99", "/d31.02.2017 /t12:00", "/r0x01D37D69-0xFCC9D480",
         "/r80,d4,c9,fc,69,7d,d3,01", "/r131586708290000000 /d01.01.2000", "/r0x7FFFFFFFFFFFFFFF",
         "/m /d05.03.2017 /t07:08:09", "/u /d27.10.2024 /t02:30:00", "/x /d01.01.2017 /t00:00:03",
+        "/d09.05.1810 /t08:03:37", "/d01.01.1500 /t10:00:00",
+        // a switch with an empty value, at the end of the line and before another switch
+        "/d ", "/t ", "/r ", "/d /t10:20:30", "/t /d25.12.2017", "/r /d25.12.2017", "/d25.12.2017 /t ",
     };
     for (const char* switches : {"", "/x", "/u", "/u /x"}) {
         for (const char* line : lines) {
@@ -80,6 +85,41 @@ TEST_F(Batch, OneOutputLineForEveryInputLine) {
     EXPECT_EQ(fake().InputReads, 0);
 }
 
+// Tabs separate like blanks in a batch line, as in the files /b /x writes.
+TEST_F(Batch, TabsSeparateLikeBlanks) {
+    for (const char* switches : {"/q /b", "/q /b /x", "/q /b /s"}) {
+        Run(switches, "/d25.12.2017 /t10:20:30\n/r 0x01D37D69-0xFCC9D480\n/d 25.12.2017 /t 10:20:30\n");
+        const std::string blanks = fake().Output;
+        Run(switches, "/d25.12.2017\t/t10:20:30\n/r\t0x01D37D69-0xFCC9D480\t\r\n\t/d\t25.12.2017\t/t\t10:20:30\n");
+        EXPECT_EQ(fake().Output, blanks) << switches;
+        EXPECT_EQ(fake().ErrorStream, "") << switches;
+    }
+}
+
+// An empty or blank line is no request and no fault, also under /s; a line
+// that asks for help or holds switches but no request still is one there.
+TEST_F(Batch, BlankLinesGiveEmptyLinesEvenWhenStrict) {
+    EXPECT_EQ(Run("/q /s /b", "/d25.12.2017 /t10:20:30\n\n   \n\t \r\n/c\n\n"), 0);
+    EXPECT_EQ(fake().Output, "0x01D37D69-0xFCC9D480\n\n\n\n" + expected::StampLineAt0941 + "\n");
+    EXPECT_EQ(fake().ErrorStream, "");
+    EXPECT_EQ(Run("/q /s /b /r", "0\n\n"), 0);
+    EXPECT_EQ(fake().Output, "1601-01-01T00:00:00.0000000\t01.01.1601 00:00:00\n\n");
+
+    EXPECT_EQ(Run("/q /s /b", "/?\n/x\n"), 2);
+    EXPECT_EQ(fake().Output, "\n\n");
+    EXPECT_EQ(fake().ErrorStream,
+              "kelpworth: line 1: no request: give /d and /t, /c or /r\n"
+              "kelpworth: line 2: no request: give /d and /t, /c or /r\n");
+}
+
+// The exact column gives the stamp of the date and time given, as the
+// run of its own does.
+TEST_F(Batch, TheExactColumnIsTheExactStamp) {
+    Run("/q /b /x", "/d09.05.1810 /t08:03:37\n/d25.12.2017 /t10:20:30\n");
+    EXPECT_NE(fake().Output.find("\t0x00EAB526-0xA7451280\n"), std::string::npos);
+    EXPECT_NE(fake().Output.find("\t0x01D37D69-0xFD626B00\n"), std::string::npos);
+}
+
 TEST_F(Batch, ANulByteIsOneMoreCharacterOfTheLine) {
     const char input[] = "/c\0x\n/d25.12.2017 /t10:20:30\0\n";
     Run("/q /b", std::string(input, sizeof input - 1));
@@ -87,7 +127,7 @@ TEST_F(Batch, ANulByteIsOneMoreCharacterOfTheLine) {
 }
 
 TEST_F(Batch, StrictGoesOnAndEndsWithExitCode2) {
-    const std::string input = "/d25.12.2017 /t10:20:30\n/d32.01.2017 /t10:20:30\n\n/c\n";
+    const std::string input = "/d25.12.2017 /t10:20:30\n/d32.01.2017 /t10:20:30\n/m\n/c\n";
     EXPECT_EQ(Run("/q /s /b", input), 2);
     EXPECT_EQ(fake().Output, "0x01D37D69-0xFCC9D480\n\n\n" + expected::StampLineAt0941);
     EXPECT_EQ(fake().ErrorStream,

@@ -87,6 +87,9 @@ TEST_F(Switches, StrictRefusesWhatWouldBeReplacedWithExitCode2) {
 }
 
 TEST_F(Switches, StrictLetsAGoodRequestAndTheClockThrough) {
+    EXPECT_EQ(Run("/q /s /d01.01.1601 /t10:00:00"), 0);  // the first day with stamps
+    EXPECT_EQ(fake().Output, "0x00000053-0xD1AC1000\n");
+    fake().Output.clear();
     EXPECT_EQ(Run("/q /s /d25.12.2017 /t10:20:30"), 0);
     EXPECT_EQ(Run("/q /s /t09:41:07"), 0);
     EXPECT_EQ(Run("/q /s /c"), 0);
@@ -113,6 +116,86 @@ TEST_F(Switches, EveryFormFollowsTheStampLine) {
               "0x00000000-0x00000000\ndecimal: 0\nhex: 0000000000000000\n"
               "bytes: 00 00 00 00 00 00 00 00\nreg: hex(b):00,00,00,00,00,00,00,00\n"
               "iso: 1601-01-01T00:00:00.0000000\n");
+}
+
+// The exact line is the count of the date and time given, shown with the
+// reason wherever the stamp line is another count; reading it back gives
+// the date and time typed.
+TEST_F(Switches, TheExactLineIsTheCountOfTheDateAndTimeGiven) {
+    struct Case {
+        const char* Arguments;
+        const char* ExactLine;  // empty: none
+        const char* ReadBack;   // the first line of /r of the exact stamp
+    };
+    const Case cases[] = {
+        {"/d25.12.2017 /t10:20:30",
+         "exact: 0x01D37D69-0xFD626B00 2017-12-25T10:20:30.0000000; the stamp above is one second "
+         "short by the tool's compatible arithmetic",
+         "2017-12-25T10:20:30.0000000"},
+        {"/d09.05.1810 /t08:03:37",
+         "exact: 0x00EAB526-0xA7451280 1810-05-09T08:03:37.0000000; the stamp above counts the "
+         "time of day backwards from midnight, as the tool's compatible arithmetic does on the "
+         "days 02.01.1601 to 29.12.1899",
+         "1810-05-09T08:03:37.0000000"},
+        {"/d02.01.1601 /t00:00:01",
+         "exact: 0x000000C9-0x2B025680 1601-01-02T00:00:01.0000000; the stamp above counts the "
+         "time of day backwards from midnight, as the tool's compatible arithmetic does on the "
+         "days 02.01.1601 to 29.12.1899",
+         "1601-01-02T00:00:01.0000000"},
+        {"/d01.01.1601 /t10:00:00", "", "1601-01-01T10:00:00.0000000"},
+        {"/d30.12.1899 /t00:00:01", "", "1899-12-30T00:00:01.0000000"},
+        {"/d01.01.1500 /t10:00:00",
+         "exact: none (01.01.1500 10:00:00 lies before 01.01.1601, where stamps begin; the stamp "
+         "above is its distance from that day)",
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        const std::string output = StampLineOf(std::string("/x ") + c.Arguments);
+        const std::size_t exact = output.find("\nexact: ");
+        const std::string exactLine =
+            exact == std::string::npos ? "" : output.substr(exact + 1, output.size() - exact - 2);
+        EXPECT_EQ(exactLine, c.ExactLine) << c.Arguments;
+        if (c.ReadBack == nullptr) continue;
+        // The exact stamp, or the stamp line where it is the exact one.
+        const std::string stamp = exact == std::string::npos ? output.substr(0, 21)
+                                                             : output.substr(exact + 8, 21);
+        const std::string readBack = StampLineOf("/r" + stamp);
+        EXPECT_EQ(readBack.substr(0, readBack.find('\n')), c.ReadBack) << c.Arguments;
+    }
+}
+
+// Every result line of a request goes out in one write, so that a reader
+// that takes the first line and goes never races with the rest.
+TEST_F(Switches, TheResultLinesOfARequestGoOutInOneWrite) {
+    for (const char* arguments : {"/q /x /d25.12.2017 /t10:20:30", "/q /x /r0x01D37D69-0xFCC9D480",
+                                  "/q /r0"}) {
+        fake().WriteSizes.clear();
+        fake().Output.clear();
+        Run(arguments);
+        ASSERT_EQ(fake().WriteSizes.size(), 1u) << arguments;
+        EXPECT_EQ(fake().WriteSizes[0], fake().Output.size()) << arguments;
+    }
+    // A failed write still stops with the run-time error.
+    fake().FailWriteNumber = 1;
+    fake().Output.clear();
+    fake().ErrorStream.clear();
+    try {
+        Run("/q /x /d25.12.2017 /t10:20:30");
+        FAIL() << "the process should have ended";
+    } catch (const fake::ProcessExit& exit) {
+        EXPECT_EQ(exit.Code, 28u);
+    }
+    EXPECT_EQ(fake().ErrorStream, "Runtime error  28 at 00000020\r\n");
+}
+
+// West of Greenwich the stamp 0 is a local time of 31.12.1600: the short
+// form shows that local date and time, as the ISO line above it does.
+TEST_F(Switches, ReadBackInLocalTimeBefore1601) {
+    fake().ZoneOffset = -17'762;  // New York's local mean time, -04:56:02
+    EXPECT_EQ(Run("/q /u /r0"), 0);
+    EXPECT_EQ(fake().Output,
+              "1601-01-01T00:00:00.0000000Z\n1600-12-31T19:03:58.0000000-04:56:02\n"
+              "31.12.1600 19:03:58\n");
 }
 
 // The definition: the stamp with /u is the stamp the tool prints for the

@@ -125,6 +125,68 @@ TEST_F(Batches, EachLineGivesWhatItsOwnRunPrints) {
     }
 }
 
+// Argument lists as a shell delivers them when the user quoted a value with
+// blanks: the same words typed without the quotes give the same output.
+TEST_F(Batches, AnArgumentWithBlanksReadsAsItsWords) {
+    struct Case {
+        std::vector<std::string> Quoted;
+        std::vector<std::string> Typed;
+    };
+    const Case cases[] = {
+        {{"/q", "/d25.12.2017 /t10:20:30"}, {"/q", "/d25.12.2017", "/t10:20:30"}},
+        {{"/q", "/d25.12.2017", "/t 10:20:30"}, {"/q", "/d25.12.2017", "/t", "10:20:30"}},
+        {{"/q", "/r 0x01D37D69-0xFCC9D480"}, {"/q", "/r", "0x01D37D69-0xFCC9D480"}},
+        {{"/q", "/x", "/d "}, {"/q", "/x", "/d"}},
+        {{"/q", "/x /d25.12.2017", "/t10:20:30 "}, {"/q", "/x", "/d25.12.2017", "/t10:20:30"}},
+    };
+    for (const Case& c : cases) {
+        const TProcessResult quoted = Run(c.Quoted);
+        const TProcessResult typed = Run(c.Typed);
+        const std::string name = c.Quoted.back();
+        EXPECT_EQ(quoted.ExitCode, 0) << name;
+        EXPECT_EQ(quoted.Output, typed.Output) << name;
+        EXPECT_EQ(quoted.Error, typed.Error) << name;
+    }
+    EXPECT_EQ(Run({"/q", "/d25.12.2017 /t10:20:30"}).Output, "0x01D37D69-0xFCC9D480\n");
+    EXPECT_EQ(Run({"/q", "/r 0x01D37D69-0xFCC9D480"}).Output, Read102029);
+}
+
+// The words of a batch line as a shell splits them: at runs of blanks and
+// tabs, with none at the ends.
+std::vector<std::string> ShellWords(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : line + " ") {
+        if (c != ' ' && c != '\t') {
+            word += c;
+        } else if (!word.empty()) {
+            words.push_back(word);
+            word.clear();
+        }
+    }
+    return words;
+}
+
+// Lines with tabs, blanks at the end and switches with an empty value give
+// what their words give typed on a command line.
+TEST_F(Batches, ALineGivesWhatItsWordsGiveTyped) {
+    const std::vector<std::string> lines = {
+        "/d25.12.2017\t/t10:20:30", "/x /d ", "/x /d", "/d /t10:20:30", "/t ", "/r ",
+        "\t/r\t0x01D37D69-0xFCC9D480\t", "/d25.12.2017 /t ", "/x /d09.05.1810 /t08:03:37",
+    };
+    std::string input;
+    std::string expected;
+    for (const std::string& line : lines) {
+        std::vector<std::string> arguments = {"/q"};
+        for (const std::string& word : ShellWords(line)) arguments.push_back(word);
+        input += line + "\n";
+        expected += AsBatchLine(Run(arguments)) + "\n";
+    }
+    const TProcessResult result = Run({"/q", "/b"}, input);
+    EXPECT_EQ(result.Output, expected);
+    EXPECT_NE(result.Output.find("\t0x00EAB526-0xA7451280\n"), std::string::npos);
+}
+
 TEST_F(Batches, LongLinesManyLinesFromAFile) {
     std::string input;
     for (int line = 0; line < 100'000; ++line) input += "/d25.12.2017 /t10:20:30\r\n";

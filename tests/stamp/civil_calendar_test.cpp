@@ -135,34 +135,5 @@ TEST(StampOfMoment, NothingForFieldsThatNameNoMomentOfTheScale) {
     EXPECT_EQ(StampOfMoment({2017, 12, 25, 10, 20, 30, 0}).value_or(0), 0x01D37D69'FD626B00ULL);
 }
 
-// The exact count by the arithmetic's own rules, and where the rounded
-// arithmetic falls a second short of it.
-TEST(ExactStampOfFields, IsTheStampOrOneSecondMore) {
-    struct Case {
-        std::uint16_t Fields[7];
-        std::uint64_t WholeSeconds;  // exact
-        bool Short;                  // StampOfFields gives one second less
-    };
-    const Case cases[] = {
-        {{2017, 1, 1, 0, 0, 3, 0}, 13'127'702'403, true},
-        {{2017, 1, 1, 0, 0, 3, 1}, 13'127'702'403, false},
-        {{1970, 1, 1, 0, 0, 3, 0}, 11'644'473'603, true},
-        {{1601, 1, 1, 0, 0, 1, 0}, 1, true},
-        {{1601, 1, 2, 0, 0, 1, 0}, 86'399, false},   // counted backwards
-        {{1601, 1, 2, 0, 0, 1, 50}, 86'398, false},
-        {{1600, 12, 31, 6, 0, 0, 0}, 108'000, false},
-        {{2017, 2, 31, 12, 0, 0, 0}, 9'435'355'200, false},  // counts as 30.12.1899
-        {{2017, 1, 1, 24, 30, 15, 0}, 13'127'702'400, false},
-        {{9999, 12, 31, 23, 59, 59, 0}, 265'046'774'399, false},
-    };
-    for (const Case& c : cases) {
-        const auto* f = c.Fields;
-        const std::uint64_t exact = ExactStampOfFields(f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
-        EXPECT_EQ(exact, c.WholeSeconds * 10'000'000) << f[0] << '-' << f[1] << '-' << f[2];
-        const std::uint64_t kept = StampOfFields(f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
-        EXPECT_EQ(kept + (c.Short ? 10'000'000 : 0), exact) << f[0] << '-' << f[1] << '-' << f[2];
-    }
-}
-
 }  // namespace
 }  // namespace kelpworth
