@@ -188,6 +188,29 @@ TEST_F(Switches, TheResultLinesOfARequestGoOutInOneWrite) {
     EXPECT_EQ(fake().ErrorStream, "Runtime error  28 at 00000020\r\n");
 }
 
+// The notes on the two stamps that stand for no moment in practice, and on
+// no other.
+TEST_F(Switches, NotSetAndNeverAreNotedOnTheirStampsAlone) {
+    struct Case {
+        const char* Stamp;
+        const char* Note;
+    };
+    const Case cases[] = {
+        {"0", "kelpworth: /r: the stamp 0 often stands for \"not set\"\n"},
+        {"0x7FFFFFFF-0xFFFFFFFF",
+         "kelpworth: /r: the stamp 0x7FFFFFFF-0xFFFFFFFF often stands for \"never\" "
+         "(directories, account expiry)\n"},
+        {"1", ""},
+        {"0x7FFFFFFF-0xFFFFFFFE", ""},
+        {"0x3FFFFFFF-0xFFFFFFFF", ""},
+    };
+    for (const Case& c : cases) {
+        fake().ErrorStream.clear();
+        EXPECT_EQ(Run(std::string("/q /r") + c.Stamp), 0) << c.Stamp;
+        EXPECT_EQ(fake().ErrorStream, c.Note) << c.Stamp;
+    }
+}
+
 // West of Greenwich the stamp 0 is a local time of 31.12.1600: the short
 // form shows that local date and time, as the ISO line above it does.
 TEST_F(Switches, ReadBackInLocalTimeBefore1601) {

@@ -56,7 +56,8 @@ TEST(ReadStampText, NothingElseIsAStamp) {
           "0x1-0x2-0x3", "12a", "1.5", " 12", "+12", "-12", "0xg1", "80,d4,c9,fc,69,7d,d3",
           "80,d4,c9,fc,69,7d,d3,1", "8,0d4,c9,fc,69,7d,d3,01", "80,d4,c9,fc,69,7d,d3,01,",
           "hex(b):", "hex(b)80,d4,c9,fc,69,7d,d3,01", "hex(a):80,d4,c9,fc,69,7d,d3,01",
-          "80;d4;c9;fc;69;7d;d3;01", "0x01D37D69 -0xFCC9D480"}) {
+          "80;d4;c9;fc;69;7d;d3;01", "0x01D37D69 -0xFCC9D480", "0x01D37D69-0x1FCC9D480",
+          "0x101D37D69-0xFCC9D480", "0x01D37D69-0x0FCC9D480"}) {
         EXPECT_EQ(ReadStampText(text).Kind, TStampTextKind::NoForm) << '"' << text << '"';
     }
 }
