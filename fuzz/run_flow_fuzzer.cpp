@@ -164,6 +164,31 @@ std::string_view NextLine(std::string_view& text) {
     return line;
 }
 
+// The exact line: one second more than the stamp line, with that reason;
+// on the days 02.01.1601 to 29.12.1899 another count, with that reason;
+// before 1601 none.
+void CheckExactLine(std::string_view exact, std::uint64_t stamp) {
+    if (exact.substr(0, 13) == "exact: none (") {
+        Require(exact.find(" lies before 01.01.1601, where stamps begin;") != std::string_view::npos,
+                "no exact stamp before 1601", exact);
+        return;
+    }
+    std::uint64_t exactStamp = 0;
+    Require(exact.substr(0, 7) == "exact: " &&
+                ReadStampLine(std::string(exact.substr(7, 21)) + "\n", exactStamp),
+            "the exact stamp", exact);
+    const std::uint64_t day = exactStamp / UnitsPerSecond / 86'400;
+    if (exact.find("; the stamp above is one second short") != std::string_view::npos) {
+        Require(exactStamp == stamp + UnitsPerSecond && (day == 0 || day >= 109'205),
+                "one second short: the exact stamp is one second more", exact);
+    } else {
+        Require(exact.find("; the stamp above counts the time of day backwards") !=
+                        std::string_view::npos &&
+                    day >= 1 && day < 109'205 && exactStamp != stamp,
+                "counted backwards: a day from 02.01.1601 to 29.12.1899", exact);
+    }
+}
+
 // The lines of /x after the stamp line: each form of the same stamp.
 void CheckEveryForm(std::string_view forms, std::uint64_t stamp, bool utc) {
     std::string bytes;
@@ -188,14 +213,7 @@ void CheckEveryForm(std::string_view forms, std::uint64_t stamp, bool utc) {
         (DaysFromZeroDay(year, month, day) + 109'205) * 86'400 + hour * 3600 + minute * 60 + second;
     Require(static_cast<std::uint64_t>(seconds) * UnitsPerSecond + units == stamp,
             "the ISO 8601 form is the stamp's moment", iso);
-    if (!forms.empty()) {
-        const std::string_view exact = NextLine(forms);
-        std::uint64_t exactStamp = 0;
-        Require(exact.substr(0, 7) == "exact: " &&
-                    ReadStampLine(std::string(exact.substr(7, 21)) + "\n", exactStamp) &&
-                    exactStamp == stamp + UnitsPerSecond,
-                "the exact stamp is one second more", exact);
-    }
+    if (!forms.empty()) CheckExactLine(NextLine(forms), stamp);
     Require(forms.empty(), "nothing after the forms", forms);
 }
 

@@ -31,6 +31,21 @@ if within_budget "$name"; then
     check "$name" 0 "$FORMS_102029" ""
 fi
 
+name="/x: before 30.12.1899 the exact line is the date and time given, and /r reads it back so"
+if within_budget "$name"; then
+    kelp "$DE" "" /q /x /d09.05.1810 /t08:03:37
+    check "$name" 0 "0x00EAB49F-0x87B6D700
+decimal: 66063741820000000
+hex: 00EAB49F87B6D700
+bytes: 00 D7 B6 87 9F B4 EA 00
+reg: hex(b):00,d7,b6,87,9f,b4,ea,00
+iso: 1810-05-08T15:56:22.0000000
+exact: 0x00EAB526-0xA7451280 1810-05-09T08:03:37.0000000; the stamp above counts the time of day backwards from midnight, as the tool's compatible arithmetic does on the days 02.01.1601 to 29.12.1899
+" ""
+    kelp "$DE" "" /q /r0x00EAB526-0xA7451280
+    check "$name (read back)" 0 $'1810-05-09T08:03:37.0000000\n09.05.1810 08:03:37\n' ""
+fi
+
 # Wine takes its time zone from TZ and applies the rules of each year.
 name="/u in Europe/Berlin: the stamp of the UTC date and time"
 if within_budget "$name"; then
@@ -139,6 +154,13 @@ for how in pipe file; do
         check "$name" 0 "$BATCH_OUT" ""
     fi
 done
+
+name="/b /s: tabs separate like blanks, a blank line is no fault"
+if within_budget "$name"; then
+    printf '/d25.12.2017\t/t10:20:30\r\n\r\n \t\n/x /d09.05.1810\t/t08:03:37\n' >"$WORK/batch_tabs"
+    kelp_from file "$WORK/batch_tabs" "$DE" /q /s /b
+    check "$name" 0 $'0x01D37D69-0xFCC9D480\n\n\n0x00EAB49F-0x87B6D700\t66063741820000000\t00EAB49F87B6D700\t00 D7 B6 87 9F B4 EA 00\thex(b):00,d7,b6,87,9f,b4,ea,00\t1810-05-08T15:56:22.0000000\t0x00EAB526-0xA7451280\n' ""
+fi
 
 name="/b /x /u from a file in Europe/Berlin: the forms on one line"
 if within_budget "$name"; then
