@@ -1,8 +1,9 @@
 #include "app/batch.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "app/dispatch.h"
+#include "app/result_writer.h"
 #include "support/console_channel.h"
 #include "support/text.h"
 
@@ -10,32 +11,13 @@ namespace kelpworth {
 namespace {
 
 constexpr std::uint32_t InputChunkSize = 64 * 1024;
-constexpr std::size_t OutputWriteOutSize = std::size_t{64} * 1024;
-
-// The output of a batch, held until it is large or more input is awaited,
-// then written out as the console channel writes: converted to the OEM code
-// page, and a failed write stops the process with the run-time error.
-struct TBatchOutput {
-    std::string Pending;
-};
-
-void WriteOut(TBatchOutput& output) {
-    if (output.Pending.empty()) return;
-    WriteInOnePiece(output.Pending, BatchWriteFailureLocation);
-    output.Pending.clear();
-}
-
-void WriteLineOut(TBatchOutput& output, const TRequestOutcome& outcome) {
-    AppendOneLine(output.Pending, outcome);
-    output.Pending += '\n';
-    if (output.Pending.size() >= OutputWriteOutSize) WriteOut(output);
-}
+constexpr std::size_t OutputHeldUpTo = std::size_t{64} * 1024;
 
 // The line as the command line of a run of its own; `commandLine` is
 // reused from line to line.
 TRequestOutcome LineOutcome(std::string_view line, const TCommandLineRequest& global,
                             const TLocaleTextSettings& settings, const TValueChecks& checks,
-                            std::string& commandLine) {
+                            const TClock& clock, std::string& commandLine) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     // A line is read as its words typed on a command line, where the shell
     // drops the blanks at the end; tabs separate like blanks (tab-separated
@@ -50,39 +32,16 @@ TRequestOutcome LineOutcome(std::string_view line, const TCommandLineRequest& gl
         std::replace(commandLine.begin() + static_cast<std::ptrdiff_t>(lineStart),
                      commandLine.end(), '\t', ' ');
     }
-    TCommandLineRequest request = ReadCommandLine(commandLine, checks);
-    request.Strict = request.Strict || global.Strict;
-    request.Utc = request.Utc || global.Utc;
-    request.EveryForm = request.EveryForm || global.EveryForm;
-    request.Details = false;  // no dialog inside a batch
-
-    if (request.Record.Mode != HelpMode) {
-        if (request.Stamp.Present) return StampReadingOutcome(request, settings);
-        if (!request.Record.DateStr.empty() || (request.Strict && request.Date.Present)) {
-            return StampRequestOutcome(request, settings);
-        }
-    }
-    // A help request or a line without a request: no result.
-    TRequestOutcome outcome;
-    if (request.Strict) {
-        outcome.Messages.push_back("no request: give /d and /t, /c or /r");
-        outcome.ExitCode = RefusedExitCode;
-    }
-    return outcome;
+    TCommandLineRequest request = ReadCommandLine(commandLine, checks, clock);
+    InheritScriptSwitches(request, global);
+    return OutcomeOf(request, settings, clock);
 }
 
 }  // namespace
 
-TRequestOutcome BatchLineOutcome(std::string_view line, const TCommandLineRequest& global,
-                                 const TLocaleTextSettings& settings,
-                                 const TValueChecks& checks) {
-    std::string commandLine;
-    return LineOutcome(line, global, settings, checks, commandLine);
-}
-
 int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& settings,
-             const TValueChecks& checks, platform::Handle input) {
-    TBatchOutput output;
+             const TValueChecks& checks, const TClock& clock, platform::Handle input) {
+    TResultWriter output(TResultShape::OneLine, OutputHeldUpTo, BatchWriteFailureLocation);
     std::string line;
     std::string commandLine;
     char chunk[InputChunkSize];
@@ -91,20 +50,18 @@ int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& setti
 
     const auto convert = [&](std::string_view text) {
         ++lineNumber;
-        const TRequestOutcome outcome = LineOutcome(text, global, settings, checks, commandLine);
-        for (const std::string& message : outcome.Messages) {
-            // Before the output they concern: what precedes it goes out first.
-            WriteOut(output);
-            WriteErrorLine(MessageLine("line " + UnsignedDecimalText(lineNumber) + ": " + message));
-        }
+        const TRequestOutcome outcome =
+            LineOutcome(text, global, settings, checks, clock, commandLine);
         if (outcome.ExitCode != 0) exitCode = outcome.ExitCode;
-        WriteLineOut(output, outcome);
+        output.Write(outcome, outcome.Messages.empty()
+                                  ? std::string()
+                                  : "line " + UnsignedDecimalText(lineNumber) + ": ");
     };
 
     for (;;) {
         // Everything answered so far goes out before more input is awaited,
         // so that a terminal sees each answer.
-        WriteOut(output);
+        output.Flush();
         std::uint32_t count = 0;
         if (!platform::ReadInputBytes(input, chunk, InputChunkSize, count)) {
             WriteErrorLine(MessageLine("standard input could not be read (error " +
@@ -131,7 +88,7 @@ int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& setti
         }
     }
     if (!line.empty()) convert(line);  // the last line without a line end
-    WriteOut(output);
+    output.Flush();
     return exitCode;
 }
 

@@ -11,21 +11,15 @@
 #include <string_view>
 
 #include "app/command_line.h"
-#include "app/request_outcome.h"
 #include "locale/locale_state.h"
 #include "platform/platform.h"
+#include "support/clock_text.h"
 
 namespace kelpworth {
-
-// What one request line gives in a batch: its output line (without the
-// line end) and its messages. `global` is the real command line's request.
-TRequestOutcome BatchLineOutcome(std::string_view line, const TCommandLineRequest& global,
-                                 const TLocaleTextSettings& settings,
-                                 const TValueChecks& checks);
 
 // Converts standard input to its end; returns the exit code: 2 when any
 // line was refused or the input could not be read, else 0.
 int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& settings,
-             const TValueChecks& checks, platform::Handle input);
+             const TValueChecks& checks, const TClock& clock, platform::Handle input);
 
 }  // namespace kelpworth

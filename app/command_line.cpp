@@ -128,7 +128,31 @@ TGivenValue GivenValueAt(std::string_view line, std::size_t switchPosition,
     return given;
 }
 
-TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueChecks& checks) {
+TRequestKind KindOf(const TCommandLineRequest& request) {
+    if (request.Record.Mode == HelpMode) return TRequestKind::Help;
+    if (request.Batch) return TRequestKind::Batch;
+    if (request.Stamp.Present) return TRequestKind::ReadBack;
+    // A strict request says what is wrong with an empty date, too.
+    if (!request.Record.DateStr.empty() || (request.Strict && request.Date.Present)) {
+        return TRequestKind::Stamp;
+    }
+    return TRequestKind::None;
+}
+
+void InheritScriptSwitches(TCommandLineRequest& line, const TCommandLineRequest& global) {
+    line.Quiet = line.Quiet || global.Quiet;
+    line.Strict = line.Strict || global.Strict;
+    line.Utc = line.Utc || global.Utc;
+    line.EveryForm = line.EveryForm || global.EveryForm;
+    line.Details = false;  // no dialog inside a batch
+    line.Batch = false;    // no batch within a batch
+    line.Kind = KindOf(line);
+}
+
+namespace {
+
+TCommandLineRequest ReadSwitches(std::string_view commandLine, const TValueChecks& checks,
+                                 const TClock& clock) {
     TCommandLineRequest request;
     TDateTimeRecord& record = request.Record;
     if (!HasArguments(commandLine)) return request;
@@ -153,24 +177,33 @@ TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueCh
 
     if (switches.Has('c')) {
         request.Current = true;
-        record.DateStr = CurrentDateText();
-        record.TimeStr = CurrentTimeText();
+        record.DateStr = CurrentDateText(clock);
+        record.TimeStr = CurrentTimeText(clock);
         return request;
     }
 
     // An empty value passes both checks and stays empty.
     request.Date = GivenValueAt(line, switches.At('d'), IsDateCharacter, checks.AcceptDate);
     if (request.Date.Present) {
-        record.DateStr = ValueOrClock(request.Date, [] { return CurrentDateText(); });
+        record.DateStr = ValueOrClock(request.Date, [&] { return CurrentDateText(clock); });
     }
 
     request.Time = GivenValueAt(line, switches.At('t'), IsTimeCharacter, checks.AcceptTime);
     if (!request.Time.Present) {
-        if (!record.DateStr.empty()) record.TimeStr = CurrentTimeText();
+        if (!record.DateStr.empty()) record.TimeStr = CurrentTimeText(clock);
         return request;
     }
-    record.TimeStr = ValueOrClock(request.Time, [] { return CurrentTimeText(); });
-    if (record.DateStr.empty()) record.DateStr = CurrentDateText();
+    record.TimeStr = ValueOrClock(request.Time, [&] { return CurrentTimeText(clock); });
+    if (record.DateStr.empty()) record.DateStr = CurrentDateText(clock);
+    return request;
+}
+
+}  // namespace
+
+TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueChecks& checks,
+                                    const TClock& clock) {
+    TCommandLineRequest request = ReadSwitches(commandLine, checks, clock);
+    request.Kind = KindOf(request);
     return request;
 }
 

@@ -1,6 +1,7 @@
-// Reading the command line into a request record. Switches are found by
-// plain substring search in the lower-cased line, anywhere and in any
-// order; the program part of the line is searched as well.
+// Reading a command line, or a batch line, once into one request record.
+// Switches are found in one pass over the lower-cased line, anywhere and in
+// any order; the program part of the line is searched as well. Positions
+// in a line count from 1 here, as the switch marks do; 0 means absent.
 #pragma once
 
 #include <functional>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "stamp/request.h"
+#include "support/clock_text.h"
 
 namespace kelpworth {
 
@@ -28,7 +30,18 @@ struct TGivenValue {
     bool Accepted = false;            // the value passed its character check and its check
 };
 
+// What a request asks for, by the precedence the manual states:
+// help > /b > /r > /c > /d /t.
+enum class TRequestKind {
+    None,      // no request: the help screen, without a wait
+    Help,      // "/?" or "/help": the help screen and a key wait
+    Batch,     // "/b": a request on every line of standard input
+    ReadBack,  // "/r": a stamp to read back
+    Stamp,     // a date, a time or the clock: a stamp
+};
+
 struct TCommandLineRequest {
+    TRequestKind Kind = TRequestKind::None;
     TDateTimeRecord Record;
     bool Details = false;    // "/m": show the details
     bool Quiet = false;      // "/q": no banner
@@ -63,6 +76,17 @@ std::string ExtractValue(std::string_view line, std::size_t start);
 TGivenValue GivenValueAt(std::string_view line, std::size_t switchPosition,
                          bool (*isValueCharacter)(char), const TValueCheck& check);
 
-TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueChecks& checks);
+// Reads the line; the clock gives the values that the clock replaces, each
+// read when it is needed.
+TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueChecks& checks,
+                                    const TClock& clock);
+
+// The one place that decides what a request asks for.
+TRequestKind KindOf(const TCommandLineRequest& request);
+
+// A batch line's request takes /q /s /u /x from the real command line's,
+// never starts a batch or a details dialog of its own, and its kind is
+// decided anew.
+void InheritScriptSwitches(TCommandLineRequest& line, const TCommandLineRequest& global);
 
 }  // namespace kelpworth

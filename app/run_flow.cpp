@@ -10,7 +10,9 @@
 #include "locale/time_check.h"
 #include "platform/platform.h"
 #include "app/batch.h"
-#include "app/request_outcome.h"
+#include "app/dispatch.h"
+#include "app/result_writer.h"
+#include "stamp/details.h"
 #include "support/clock_text.h"
 #include "support/console_channel.h"
 #include "support/text.h"
@@ -25,32 +27,48 @@ std::shared_ptr<const TLocaleState> StartSupportUnits() {
     return std::make_shared<const TLocaleState>(LoadLocaleTextSettings());
 }
 
-// The checks the command-line values must pass, in the user's settings.
-TValueChecks ChecksIn(const std::shared_ptr<const TLocaleState>& settings) {
+// The checks the command-line values must pass, in the user's settings;
+// the year is read from the clock only where a date needs it.
+TValueChecks ChecksIn(const std::shared_ptr<const TLocaleState>& settings, const TClock& clock) {
     return TValueChecks{
-        [settings](const std::string& text) {
-            return AcceptDateText(text, *settings, ThisYear);
+        [settings, &clock](const std::string& text) {
+            return AcceptDateText(text, *settings, [&clock] { return ThisYear(clock); });
         },
         [settings](const std::string& text) { return AcceptTimeText(text, *settings); }};
 }
 
-void ShowHelpScreen() { WriteLine(FilledHelpText()); }
+void ShowHelpScreen(const TClock& clock) { WriteLine(FilledHelpText(clock)); }
+
+// A run of its own writes a request's result lines at once, then shows the
+// details it asked for.
+int WriteOutcome(const TRequestOutcome& outcome) {
+    TResultWriter writer(TResultShape::Lines, 0, WriteLineFailureLocation);
+    writer.Write(outcome);
+    if (outcome.Details) {
+        const TDetails& details = *outcome.Details;
+        ShowDetails(TitleText, details.Used, details.Fields, details.StampText, details.UtcOffset);
+    }
+    return outcome.ExitCode;
+}
 
 }  // namespace
 
-std::string FilledHelpText() {
-    std::string text = ReplaceAll(HelpText, "%d%", CurrentDateText(DatePicture));
-    text = ReplaceAll(text, "%t%", CurrentTimeText(TimePicture));
-    return ReplaceAll(text, "%t1%", CurrentTimeText(HourPicture));
+std::string FilledHelpText(const TClock& clock) {
+    std::string text = ReplaceAll(HelpText, "%d%", CurrentDateText(clock, DatePicture));
+    text = ReplaceAll(text, "%t%", CurrentTimeText(clock, TimePicture));
+    return ReplaceAll(text, "%t1%", CurrentTimeText(clock, HourPicture));
 }
 
 int RunKelpworth() {
     const std::shared_ptr<const TLocaleState> settings = StartSupportUnits();
+    const TClock& clock = SystemClock();
 
     const platform::Handle output = LookUpStandardHandle(platform::StandardStream::Output);
     const platform::Handle input = LookUpStandardHandle(platform::StandardStream::Input);
     platform::ShowConsoleIcon();
 
+    // The banner goes out before the values are read and checked, so /q is
+    // looked for on its own first; the line is then read once, in full.
     const std::string commandLine = platform::ReadRawCommandLine();
     if (!QuietRequested(commandLine)) {
         SetOutputTextAttribute(output, platform::BannerAttribute);
@@ -58,23 +76,25 @@ int RunKelpworth() {
         SetOutputTextAttribute(output, platform::NormalAttribute);
     }
 
-    const TValueChecks checks = ChecksIn(settings);
-    const TCommandLineRequest request = ReadCommandLine(commandLine, checks);
-    const TDateTimeRecord& current = request.Record;
+    const TValueChecks checks = ChecksIn(settings, clock);
+    const TCommandLineRequest request = ReadCommandLine(commandLine, checks, clock);
 
     int exitCode = 0;
-    if (current.Mode != HelpMode && request.Batch) {
-        exitCode = RunBatch(request, settings->Settings, checks, input);
-    } else if (request.Stamp.Present) {
-        exitCode = CarryOut(StampReadingOutcome(request, settings->Settings), TitleText);
-    } else if (!current.DateStr.empty() || (request.Strict && request.Date.Present)) {
-        // A strict request says what is wrong with an empty date, too.
-        exitCode = CarryOut(StampRequestOutcome(request, settings->Settings), TitleText);
-    } else if (current.Mode == HelpMode) {
-        ShowHelpScreen();
-        WaitForKeyDown(input);
-    } else {
-        ShowHelpScreen();
+    switch (request.Kind) {
+        case TRequestKind::Batch:
+            exitCode = RunBatch(request, settings->Settings, checks, clock, input);
+            break;
+        case TRequestKind::ReadBack:
+        case TRequestKind::Stamp:
+            exitCode = WriteOutcome(OutcomeOf(request, settings->Settings, clock));
+            break;
+        case TRequestKind::Help:
+            ShowHelpScreen(clock);
+            WaitForKeyDown(input);
+            break;
+        case TRequestKind::None:
+            ShowHelpScreen(clock);
+            break;
     }
 
     CloseConsoleChannel();

@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "support/clock_text.h"
+
 namespace kelpworth {
 
 // The help text with the current date, time and hour filled in, each read
 // from the clock at the moment of its replacement.
-std::string FilledHelpText();
+std::string FilledHelpText(const TClock& clock);
 
 // Runs the process from start-up to shutdown; returns the exit code.
 int RunKelpworth();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,7 @@ std::int32_t EraOffsetForName(std::string_view name, const TLocaleState& state);
 // Reads the clock's year. A date scan asks for it only where it needs it,
 // at the moment it needs it: for a date without a year, and for a Korean
 // two-digit era year.
-using TYearReading = std::uint16_t (*)();
+using TYearReading = std::function<std::uint16_t()>;
 
 // An era year as a Gregorian year, with the scan's era offset (which the
 // Korean reading turns negative).

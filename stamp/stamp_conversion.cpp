@@ -83,26 +83,26 @@ TFailedGroup SplitTimeText(std::string_view text, TStampFields& fields) {
     });
 }
 
-TConversionResult ComputeStamp(TDateTimeRecord record) {
+TConversionResult ComputeStamp(TDateTimeRecord record, const TClock& clock) {
     TStampFields fields;
     for (int retries = 0;; ++retries) {
         const bool mayRetry = retries < MaxRetries;
         fields = TStampFields{};
         if (record.DateStr.empty() && mayRetry) {
-            record.DateStr = CurrentDateText();
+            record.DateStr = CurrentDateText(clock);
             continue;
         }
         const bool dateSplit = SplitDateText(record.DateStr, fields) == NoFailedGroup;
         if ((!dateSplit || fields.Year == 0 || fields.Month == 0 || fields.Day == 0) && mayRetry) {
-            record.DateStr = CurrentDateText();
+            record.DateStr = CurrentDateText(clock);
             continue;
         }
         if (record.TimeStr.empty() && mayRetry) {
-            record.TimeStr = CurrentTimeText();
+            record.TimeStr = CurrentTimeText(clock);
             continue;
         }
         if (SplitTimeText(record.TimeStr, fields) != NoFailedGroup && mayRetry) {
-            record.TimeStr = CurrentTimeText();
+            record.TimeStr = CurrentTimeText(clock);
             continue;
         }
         break;

@@ -8,6 +8,7 @@
 
 #include "stamp/request.h"
 #include "stamp/stamp_fields.h"
+#include "support/clock_text.h"
 
 namespace kelpworth {
 
@@ -31,9 +32,8 @@ struct TConversionResult {
     std::uint64_t Stamp = 0;
 };
 
-// Reads the fields of `record`, replacing failing texts by the clock, and
-// computes the stamp. Nothing is written.
-TConversionResult ComputeStamp(TDateTimeRecord record);
-
+// Reads the fields of `record`, replacing failing texts by the clock's
+// readings, and computes the stamp. Nothing is written.
+TConversionResult ComputeStamp(TDateTimeRecord record, const TClock& clock);
 
 }  // namespace kelpworth

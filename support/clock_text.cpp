@@ -22,14 +22,29 @@ std::string TimeText(const platform::TSystemTime& clock, const char* picture) {
     return std::string(buffer, static_cast<std::size_t>(platform::TextLength(buffer)));
 }
 
-std::string CurrentDateText(const char* picture) {
-    return DateText(platform::ReadLocalTime(), picture);
+namespace {
+
+class TSystemClock final : public TClock {
+public:
+    platform::TSystemTime Local() const override { return platform::ReadLocalTime(); }
+    platform::TSystemTime Universal() const override { return platform::ReadUniversalTime(); }
+};
+
+}  // namespace
+
+const TClock& SystemClock() {
+    static const TSystemClock clock;
+    return clock;
 }
 
-std::string CurrentTimeText(const char* picture) {
-    return TimeText(platform::ReadLocalTime(), picture);
+std::string CurrentDateText(const TClock& clock, const char* picture) {
+    return DateText(clock.Local(), picture);
 }
 
-std::uint16_t ThisYear() { return platform::ReadLocalTime().Year; }
+std::string CurrentTimeText(const TClock& clock, const char* picture) {
+    return TimeText(clock.Local(), picture);
+}
+
+std::uint16_t ThisYear(const TClock& clock) { return clock.Local().Year; }
 
 }  // namespace kelpworth

@@ -71,7 +71,7 @@ class CommandLineTable : public testing::FakePlatformTest,
 TEST_P(CommandLineTable, GivesTheRequest) {
     const LineCase& c = GetParam();
     fake().Clock = {2026, 4, 5, 3, 5, 6, 7, 0};
-    const TCommandLineRequest request = ReadCommandLine(c.commandLine, TValueChecks{});
+    const TCommandLineRequest request = ReadCommandLine(c.commandLine, TValueChecks{}, SystemClock());
     EXPECT_EQ(request.Record.DateStr, c.dateStr);
     EXPECT_EQ(request.Record.TimeStr, c.timeStr);
     EXPECT_EQ(request.Record.Mode, c.mode);

@@ -80,7 +80,7 @@ TEST_F(RunFlow, AFailedBannerWriteEndsBeforeAnythingElse) {
 TEST(FilledHelpText, ReadsTheClockOncePerPlaceholder) {
     fake::ResetFake();
     fake::Fake().Clock = {2017, 12, 1, 25, 13, 5, 0, 0};
-    const std::string help = FilledHelpText();
+    const std::string help = FilledHelpText(SystemClock());
     EXPECT_EQ(fake::Fake().ClockReads, 3);
     EXPECT_NE(help.find("/d25.12.2017 /t13:05:00"), std::string::npos);
     EXPECT_NE(help.find("while 13:00:00"), std::string::npos);

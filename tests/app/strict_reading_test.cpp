@@ -26,7 +26,7 @@ std::vector<std::string> ProblemsOf(const std::string& arguments, const TLocaleS
     const TValueChecks checks{
         [&](const std::string& text) { return AcceptDateText(text, state, [] { return std::uint16_t{2026}; }); },
         [&](const std::string& text) { return AcceptTimeText(text, state); }};
-    const TCommandLineRequest request = ReadCommandLine("kelpworth " + arguments, checks);
+    const TCommandLineRequest request = ReadCommandLine("kelpworth " + arguments, checks, SystemClock());
     return StrictReadingProblems(request, state.Settings, Clock, Hint);
 }
 

@@ -13,7 +13,7 @@ using Details = testing::FakePlatformTest;
 
 TEST_F(Details, ShowTheTextsFieldsAndStampInAPlainDialog) {
     fake().Windows["Kelpworth"] = 77;
-    const TConversionResult result = ComputeStamp({"05.03.2017", "07:08:09", ""});
+    const TConversionResult result = ComputeStamp({"05.03.2017", "07:08:09", ""}, SystemClock());
     ShowDetails("Kelpworth", result.Used, result.Fields, StampText(result.Stamp));
 
     ASSERT_EQ(fake().Dialogs.size(), 1u);
@@ -34,7 +34,7 @@ TEST_F(Details, ShowTheTextsFieldsAndStampInAPlainDialog) {
 
 TEST_F(Details, ShowTheClockTextThatReplacedARejectedDate) {
     fake().Clock = {2026, 4, 5, 3, 5, 6, 7, 0};
-    const TConversionResult result = ComputeStamp({"32.01.2017", "10:20:30:40", ""});
+    const TConversionResult result = ComputeStamp({"32.01.2017", "10:20:30:40", ""}, SystemClock());
     ShowDetails("Kelpworth", result.Used, result.Fields, StampText(result.Stamp));
     ASSERT_EQ(fake().Dialogs.size(), 1u);
     const std::string& text = fake().Dialogs[0].first;
@@ -45,7 +45,7 @@ TEST_F(Details, ShowTheClockTextThatReplacedARejectedDate) {
 }
 
 TEST_F(Details, NameTheOffsetOfAUtcStampLast) {
-    const TConversionResult result = ComputeStamp({"05.03.2017", "07:08:09", ""});
+    const TConversionResult result = ComputeStamp({"05.03.2017", "07:08:09", ""}, SystemClock());
     for (const auto& [offset, line] :
          {std::pair{3600, "'Offset=+01:00'"}, std::pair{-18000, "'Offset=-05:00'"},
           std::pair{20700, "'Offset=+05:45'"}, std::pair{3208, "'Offset=+00:53:28'"}}) {

@@ -48,7 +48,7 @@ class StampConversionTable : public testing::FakePlatformTest,
 TEST_P(StampConversionTable, ReadsTheFieldsOrFallsBackToTheClock) {
     const ConversionCase& c = GetParam();
     fake().Clock = {2026, 4, 5, 3, 5, 6, 7, 0};
-    const TConversionResult result = ComputeStamp({c.dateStr, c.timeStr, ""});
+    const TConversionResult result = ComputeStamp({c.dateStr, c.timeStr, ""}, SystemClock());
     EXPECT_EQ(result.Used.DateStr, c.usedDate);
     EXPECT_EQ(result.Used.TimeStr, c.usedTime);
     EXPECT_EQ(result.Fields.Day, c.fields.Day);
@@ -84,14 +84,14 @@ TEST_F(StampConversion, TheStampTextsOfKnownMoments) {
         {"25.12.2017", "10:20:30:100", "0x01D37D64-0x7CED3B80"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(StampText(ComputeStamp({c.dateStr, c.timeStr, ""}).Stamp), c.stampText)
+        EXPECT_EQ(StampText(ComputeStamp({c.dateStr, c.timeStr, ""}, SystemClock()).Stamp), c.stampText)
             << c.dateStr << ' ' << c.timeStr;
     }
 }
 
 TEST_F(StampConversion, NeverLoopsOnAClockWhoseTextFailsTheChecks) {
     fake().Clock = {0, 0, 0, 0, 0, 0, 0, 0};  // renders 00.00.0000
-    const TConversionResult result = ComputeStamp({"", "", ""});
+    const TConversionResult result = ComputeStamp({"", "", ""}, SystemClock());
     EXPECT_EQ(result.Used.DateStr, "00.00.0000");
     EXPECT_LE(result.Stamp, 0x24C85A5ED127A980u);  // at most 31.12.9999 23:59:59
 }

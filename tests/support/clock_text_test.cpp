@@ -15,10 +15,11 @@ using ClockText = testing::FakePlatformTest;
 // settings would add.
 TEST_F(ClockText, RendersWithTheFixedPicturesAndFlags) {
     fake().Clock = {2026, 4, 0, 3, 13, 5, 0, 0};
-    EXPECT_EQ(CurrentDateText(), "03.04.2026");
-    EXPECT_EQ(CurrentTimeText(), "13:05:00");
-    EXPECT_EQ(CurrentTimeText(HourPicture), "13");
-    EXPECT_EQ(ThisYear(), 2026);
+    const TClock& clock = SystemClock();
+    EXPECT_EQ(CurrentDateText(clock), "03.04.2026");
+    EXPECT_EQ(CurrentTimeText(clock), "13:05:00");
+    EXPECT_EQ(CurrentTimeText(clock, HourPicture), "13");
+    EXPECT_EQ(ThisYear(clock), 2026);
     EXPECT_EQ(fake().DateRenderFlags, std::vector<std::uint32_t>{0});
     EXPECT_EQ(fake().TimeRenderFlags,
               (std::vector<std::uint32_t>{platform::TimeForce24HourFormat,

@@ -1,0 +1,24 @@
+#include "app/dispatch.h"
+
+#include "app/read_back.h"
+#include "app/stamp_request.h"
+
+namespace kelpworth {
+
+TRequestOutcome OutcomeOf(const TCommandLineRequest& request, const TLocaleTextSettings& settings,
+                          const TClock& clock) {
+    switch (request.Kind) {
+        case TRequestKind::ReadBack:
+            return StampReadingOutcome(request);
+        case TRequestKind::Stamp:
+            return StampRequestOutcome(request, settings, clock);
+        case TRequestKind::None:
+        case TRequestKind::Help:
+        case TRequestKind::Batch:
+            break;
+    }
+    if (!request.Strict) return {};
+    return Refused({"no request: give /d and /t, /c or /r"});
+}
+
+}  // namespace kelpworth

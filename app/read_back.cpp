@@ -1,0 +1,110 @@
+#include "app/read_back.h"
+
+#include <string>
+
+#include "kelpworth/stamp.h"
+#include "platform/platform.h"
+#include "stamp/civil_calendar.h"
+#include "stamp/stamp_forms.h"
+#include "stamp/stamp_reading.h"
+#include "stamp/zone_decision.h"
+#include "stamp/zone_offsets.h"
+
+namespace kelpworth {
+namespace {
+
+constexpr std::uint64_t TopBit = std::uint64_t{1} << 63;
+
+platform::TSystemTime SystemTimeOf(const TStampFields& fields) {
+    platform::TSystemTime time;
+    time.Year = fields.Year;
+    time.Month = fields.Month;
+    time.Day = fields.Day;
+    time.Hour = fields.Hour;
+    time.Minute = fields.Minute;
+    time.Second = fields.Second;
+    return time;
+}
+
+// The user's short forms of a moment's whole second; the tool's own when
+// the platform renders none.
+std::string UserForms(const TStampMoment& moment) {
+    TStampFields fields;
+    fields.Year = moment.Year;
+    fields.Month = moment.Month;
+    fields.Day = moment.Day;
+    fields.Hour = moment.Hour;
+    fields.Minute = moment.Minute;
+    fields.Second = moment.Second;
+    platform::TSystemTime time = SystemTimeOf(fields);
+    const std::int64_t days = DaysFrom1601({moment.Year, moment.Month, moment.Day});
+    time.DayOfWeek = static_cast<std::uint16_t>((days % 7 + 8) % 7);  // 1601-01-01: a Monday
+    std::string text = platform::UserDateTimeText(time);
+    return text.empty() ? MomentText(fields, ':') : text;
+}
+
+// The local date and time `localSeconds` from 1601-01-01 00:00, which a
+// zone west of Greenwich puts before it (down to 31.12.1600).
+TStampMoment LocalMomentOf(std::int64_t localSeconds) {
+    const TCivilMoment civil = CivilMomentOf(localSeconds);
+    TStampMoment moment;
+    moment.Year = static_cast<std::uint16_t>(civil.Date.Year);
+    moment.Month = civil.Date.Month;
+    moment.Day = civil.Date.Day;
+    moment.Hour = static_cast<std::uint16_t>(civil.SecondOfDay / 3600);
+    moment.Minute = static_cast<std::uint16_t>(civil.SecondOfDay / 60 % 60);
+    moment.Second = static_cast<std::uint16_t>(civil.SecondOfDay % 60);
+    return moment;
+}
+
+}  // namespace
+
+TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request) {
+    const TGivenValue& given = request.Stamp;
+    if (!given.Text || given.Text->empty()) {
+        return Refused({std::string("/r has ") + (given.Text ? "an empty value" : "no value")});
+    }
+    const std::string quoted = "/r \"" + *given.Text + "\": ";
+    const TStampTextReading reading = ReadStampText(*given.Text);
+    if (reading.Kind == TStampTextKind::NoForm) {
+        return Refused({quoted +
+                        "no stamp; give 0xHHHHHHHH-0xLLLLLLLL, 0x and up to 16 hexadecimal "
+                        "digits, decimal digits, or the 8 bytes of a registry file "
+                        "(hex(b):80,d4,c9,fc,69,7d,d3,01)"});
+    }
+    if (reading.Kind == TStampTextKind::TooLarge) return Refused({quoted + "more than 64 bits"});
+    const std::uint64_t stamp = reading.Stamp;
+    if ((stamp & TopBit) != 0) {
+        return Refused({quoted + StampText(stamp) +
+                        " is no valid file time: its top bit is set"});
+    }
+
+    TRequestOutcome outcome;
+    outcome.Lines.reserve(request.EveryForm ? 8 : 3);
+    if (stamp == 0) outcome.Messages.push_back("/r: the stamp 0 often stands for \"not set\"");
+    if (stamp == LastStamp) {
+        outcome.Messages.push_back(
+            "/r: the stamp 0x7FFFFFFF-0xFFFFFFFF often stands for \"never\" (directories, "
+            "account expiry)");
+    }
+    AddLine(outcome.Lines, "", IsoForm(stamp, request.Utc));
+    TStampMoment shown = FieldsOfStamp(stamp);
+    if (request.Utc) {
+        std::int32_t offset = 0;
+        const auto seconds = static_cast<std::int64_t>(stamp / UnitsPerSecond);
+        if (!platform::UtcOffsetAt(seconds, offset)) {
+            return Refused({"/u: the time zone gives no UTC offset for " +
+                            IsoForm(stamp, true)});
+        }
+        AddLine(outcome.Lines, "", LocalIsoForm(stamp, offset));
+        shown = LocalMomentOf(seconds + offset);
+    }
+    AddLine(outcome.Lines, "", UserForms(shown));
+    if (request.EveryForm) {
+        AddLine(outcome.Lines, "stamp", StampText(stamp));
+        AddEveryForm(outcome.Lines, stamp);
+    }
+    return outcome;
+}
+
+}  // namespace kelpworth

@@ -1,0 +1,18 @@
+// A request with a date, a time or the clock (/d /t /c): the stamp line,
+// then with /x every form and, where the stamp line is another count, the
+// exact one.
+#pragma once
+
+#include "app/command_line.h"
+#include "app/request_outcome.h"
+#include "locale/locale_state.h"
+#include "support/clock_text.h"
+
+namespace kelpworth {
+
+// The clock gives the texts a strict refusal names, the values that
+// failing texts are replaced by, and with /c /u the UTC reading.
+TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
+                                    const TLocaleTextSettings& settings, const TClock& clock);
+
+}  // namespace kelpworth

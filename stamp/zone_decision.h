@@ -1,0 +1,35 @@
+// Which UTC reading a local date and time gets in the system's zone, and
+// what the user is told about it: a repeated hour is read as its first
+// occurrence, a missing one with the offset before the change, each with a
+// note; a strict reading refuses both.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "stamp/stamp_fields.h"
+#include "stamp/zone_offsets.h"
+
+namespace kelpworth {
+
+// What a conversion to UTC gives: the UTC fields and the offset used, or
+// the messages that refuse it.
+struct TUtcFields {
+    TStampFields Fields;
+    std::int32_t Offset = 0;
+    std::vector<std::string> Notes;  // the stamp follows them
+    bool Refused = false;            // the notes refuse it
+};
+
+// The UTC date and time of the local `local` in the zone that `offsetAt`
+// answers for, by the zone's rules for that date. Dates and times in the
+// notes are written dd.mm.yyyy with `timeSep` between hours, minutes and
+// seconds.
+TUtcFields UtcOfLocal(const TStampFields& local, bool strict, char timeSep,
+                      const TUtcOffsetLookup& offsetAt);
+
+// "25.12.2017 10:20:30" with the given time separator.
+std::string MomentText(const TStampFields& fields, char timeSep);
+
+}  // namespace kelpworth
