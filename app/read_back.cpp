@@ -7,6 +7,7 @@
 #include "stamp/civil_calendar.h"
 #include "stamp/stamp_forms.h"
 #include "stamp/stamp_reading.h"
+#include "stamp/system_time.h"
 #include "stamp/zone_decision.h"
 #include "stamp/zone_offsets.h"
 
@@ -15,47 +16,16 @@ namespace {
 
 constexpr std::uint64_t TopBit = std::uint64_t{1} << 63;
 
-platform::TSystemTime SystemTimeOf(const TStampFields& fields) {
-    platform::TSystemTime time;
-    time.Year = fields.Year;
-    time.Month = fields.Month;
-    time.Day = fields.Day;
-    time.Hour = fields.Hour;
-    time.Minute = fields.Minute;
-    time.Second = fields.Second;
-    return time;
-}
-
 // The user's short forms of a moment's whole second; the tool's own when
 // the platform renders none.
 std::string UserForms(const TStampMoment& moment) {
-    TStampFields fields;
-    fields.Year = moment.Year;
-    fields.Month = moment.Month;
-    fields.Day = moment.Day;
-    fields.Hour = moment.Hour;
-    fields.Minute = moment.Minute;
-    fields.Second = moment.Second;
-    platform::TSystemTime time = SystemTimeOf(fields);
-    const std::int64_t days = DaysFrom1601({moment.Year, moment.Month, moment.Day});
-    time.DayOfWeek = static_cast<std::uint16_t>((days % 7 + 8) % 7);  // 1601-01-01: a Monday
-    std::string text = platform::UserDateTimeText(time);
-    return text.empty() ? MomentText(fields, ':') : text;
+    std::string text = platform::UserDateTimeText(SystemTimeOf(moment));
+    return text.empty() ? MomentText(moment, ':') : text;
 }
 
 // The local date and time `localSeconds` from 1601-01-01 00:00, which a
 // zone west of Greenwich puts before it (down to 31.12.1600).
-TStampMoment LocalMomentOf(std::int64_t localSeconds) {
-    const TCivilMoment civil = CivilMomentOf(localSeconds);
-    TStampMoment moment;
-    moment.Year = static_cast<std::uint16_t>(civil.Date.Year);
-    moment.Month = civil.Date.Month;
-    moment.Day = civil.Date.Day;
-    moment.Hour = static_cast<std::uint16_t>(civil.SecondOfDay / 3600);
-    moment.Minute = static_cast<std::uint16_t>(civil.SecondOfDay / 60 % 60);
-    moment.Second = static_cast<std::uint16_t>(civil.SecondOfDay % 60);
-    return moment;
-}
+TStampMoment LocalMomentOf(std::int64_t localSeconds) { return MomentOfSeconds(localSeconds); }
 
 }  // namespace
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "stamp/request.h"
-#include "stamp/stamp_fields.h"
+#include "kelpworth/stamp.h"
 
 namespace kelpworth {
 
@@ -26,7 +26,7 @@ struct TResultLine {
 // What /m shows of a conversion.
 struct TDetails {
     TDateTimeRecord Used;
-    TStampFields Fields;
+    TStampMoment Fields;
     std::string StampText;
     std::optional<std::int32_t> UtcOffset;
 };

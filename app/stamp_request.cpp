@@ -10,38 +10,17 @@
 #include "stamp/exact_stamp.h"
 #include "stamp/stamp_conversion.h"
 #include "stamp/stamp_forms.h"
+#include "stamp/system_time.h"
 #include "stamp/zone_decision.h"
 #include "support/clock_text.h"
 
 namespace kelpworth {
 namespace {
 
-platform::TSystemTime SystemTimeOf(const TStampFields& fields) {
-    platform::TSystemTime time;
-    time.Year = fields.Year;
-    time.Month = fields.Month;
-    time.Day = fields.Day;
-    time.Hour = fields.Hour;
-    time.Minute = fields.Minute;
-    time.Second = fields.Second;
-    return time;
-}
-
-TStampFields FieldsOf(const platform::TSystemTime& time) {
-    TStampFields fields;
-    fields.Year = time.Year;
-    fields.Month = time.Month;
-    fields.Day = time.Day;
-    fields.Hour = time.Hour;
-    fields.Minute = time.Minute;
-    fields.Second = time.Second;
-    return fields;
-}
-
 // The exact count of the fields, where the stamp line is not it, with the
 // reason.
 void AddExactLine(std::vector<TResultLine>& lines, const TExactStamp& exact,
-                  const TStampFields& fields, bool utc) {
+                  const TStampMoment& fields, bool utc) {
     switch (exact.Difference) {
         case TStampLineDifference::None:
             return;
@@ -80,15 +59,15 @@ TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
 
     TRequestOutcome outcome;
     TConversionResult result;
-    TStampFields converted;  // the fields the stamp is of
+    TStampMoment converted;  // the fields the stamp is of
     std::optional<std::int32_t> offset;
     if (request.Utc && request.Current) {
         // The clock's own UTC reading: the current moment even in a repeated hour.
-        converted = FieldsOf(clock.Universal());
+        converted = WholeSecondOf(clock.Universal());
         const std::int64_t utcSeconds = SecondsOfFields(converted);
         std::int32_t seconds = 0;
         if (platform::UtcOffsetAt(utcSeconds, seconds)) offset = seconds;
-        TStampFields local = converted;
+        TStampMoment local = converted;
         FieldsOfSeconds(utcSeconds + offset.value_or(0), 0, local);
         result.Used = {DateText(SystemTimeOf(local), DatePicture),
                        TimeText(SystemTimeOf(local), TimePicture), ""};
@@ -109,7 +88,7 @@ TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
     const std::uint64_t stamp =
         request.Utc ? StampOfFields(converted.Year, converted.Month, converted.Day,
                                     converted.Hour, converted.Minute, converted.Second,
-                                    converted.Fourth)
+                                    converted.Units / UnitsPerMillisecond)
                     : result.Stamp;
     outcome.Lines.reserve(request.EveryForm ? 7 : 1);
     std::string stampText = StampText(stamp);

@@ -47,7 +47,7 @@ std::string OutOfRange(std::string_view field, std::uint16_t value, std::string_
 }
 
 std::string DateFieldProblem(const std::string& text) {
-    TStampFields fields;
+    TStampMoment fields = NoFieldsRead;
     switch (SplitDateText(text, fields)) {
         case 1: return OutOfRange("day", fields.Day, "1 to 31");
         case 2: return OutOfRange("month", fields.Month, "1 to 12");
@@ -62,19 +62,19 @@ std::string DateFieldProblem(const std::string& text) {
 }
 
 std::string TimeFieldProblem(const std::string& text) {
-    TStampFields fields;
+    TStampMoment fields = NoFieldsRead;
     switch (SplitTimeText(text, fields)) {
         case 1: return OutOfRange("hour", fields.Hour, "0 to 23");
         case 2: return OutOfRange("minute", fields.Minute, "0 to 59");
         case 3: return OutOfRange("second", fields.Second, "0 to 59");
-        case 4: return OutOfRange("the fourth field", fields.Fourth, "0 to 99");
+        case 4: return OutOfRange("the fourth field", fields.Units / UnitsPerMillisecond, "0 to 99");
         default: return {};
     }
 }
 
 // A date whose fields pass, read as another day by the arithmetic.
 std::string MisreadDate(const std::string& text) {
-    TStampFields fields;
+    TStampMoment fields = NoFieldsRead;
     SplitDateText(text, fields);
     if (!IsCalendarDate(fields.Year, fields.Month, fields.Day)) {
         return "is no calendar date; without /s it would count as 30.12.1899";
@@ -88,7 +88,7 @@ std::string MisreadDate(const std::string& text) {
 
 // A time whose fields pass, read as another time by the arithmetic.
 std::string MisreadTime(const std::string& text) {
-    TStampFields fields;
+    TStampMoment fields = NoFieldsRead;
     SplitTimeText(text, fields);
     if (fields.Hour == 24) {
         return "is no time of day; without /s it would count as 00:00:00 of the same day";

@@ -44,6 +44,11 @@ inline bool IsLeapYear(std::uint16_t year) {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
+// Whether the fields name a time of day, 00:00:00 to 23:59:59.
+inline bool IsTimeOfDay(std::uint16_t hour, std::uint16_t minute, std::uint16_t second) {
+    return hour < 24 && minute < 60 && second < 60;
+}
+
 // Days from 1899-12-30 (day 0) as a whole binary64 number; 0.0 for fields
 // that are not a calendar date of the years 1 to 9999.
 inline double DayNumber(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
@@ -66,7 +71,8 @@ inline double DayNumber(std::uint16_t year, std::uint16_t month, std::uint16_t d
 // The share of the day elapsed at the given time; 0.0 for an invalid time.
 inline double TimeFraction(std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
                            std::uint16_t millisecond) {
-    if (hour >= 24 || minute >= 60 || second >= 60 || millisecond >= 1000) return 0.0;
+    // The arithmetic's own rule: a millisecond count past 999 makes no time.
+    if (!IsTimeOfDay(hour, minute, second) || millisecond >= 1000) return 0.0;
     // At most 86,399,999.
     const std::uint32_t milliseconds = hour * 3'600'000u + minute * 60'000u + second * 1'000u +
                                        millisecond;

@@ -1,5 +1,7 @@
 #include "stamp/civil_calendar.h"
 
+#include "stamp/calendar.h"
+
 namespace kelpworth {
 namespace {
 
@@ -17,9 +19,8 @@ std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
 
 bool IsCalendarDate(std::int64_t year, std::int64_t month, std::int64_t day) {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
-    constexpr std::int64_t Lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    return day <= Lengths[month - 1] + (month == 2 && leap ? 1 : 0);
+    const int leap = IsLeapYear(static_cast<std::uint16_t>(year)) ? 1 : 0;
+    return day <= calendar::MonthDays[leap][month - 1];
 }
 
 std::int64_t DaysFrom1601(const TCivilDate& date) {
@@ -27,7 +28,9 @@ std::int64_t DaysFrom1601(const TCivilDate& date) {
     const std::int64_t year = date.Year - (date.Month <= 2 ? 1 : 0);
     const std::int64_t cycle = FloorDivide(year, 400);
     const std::int64_t yearOfCycle = year - cycle * 400;
-    const std::int64_t monthFromMarch = (date.Month + 9) % 12;
+    const std::int64_t monthFromMarch = (date.Month + 9) % 12;  // 0 (March) to 11
+    // 153 days in each five months from March: days before the month, 0 to
+    // 337, plus the day; 0 to 365.
     const std::int64_t dayOfYear = (153 * monthFromMarch + 2) / 5 + date.Day - 1;
     const std::int64_t dayOfCycle =
         yearOfCycle * 365 + yearOfCycle / 4 - yearOfCycle / 100 + dayOfYear;
@@ -38,11 +41,14 @@ TCivilDate CivilDateOf(std::int64_t days) {
     const std::int64_t fromEpoch = days + DaysTo1601;
     const std::int64_t cycle = FloorDivide(fromEpoch, DaysPerCycle);
     const std::int64_t dayOfCycle = fromEpoch - cycle * DaysPerCycle;
+    // 0 to 146,096. Taking out the leap days before it (one each 1,460 days
+    // of four years, none each 36,524 of a century, one more on the cycle's
+    // last day, 146,096) leaves 365 days a year: 0 to 399.
     const std::int64_t yearOfCycle =
         (dayOfCycle - dayOfCycle / 1460 + dayOfCycle / 36524 - dayOfCycle / 146096) / 365;
     const std::int64_t dayOfYear =
         dayOfCycle - (365 * yearOfCycle + yearOfCycle / 4 - yearOfCycle / 100);
-    const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
+    const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;  // dayOfYear 0 to 365: 0 to 11
     TCivilDate date;
     date.Day = static_cast<std::uint16_t>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
     date.Month = static_cast<std::uint16_t>(monthFromMarch < 10 ? monthFromMarch + 3
@@ -51,9 +57,17 @@ TCivilDate CivilDateOf(std::int64_t days) {
     return date;
 }
 
-TCivilMoment CivilMomentOf(std::int64_t seconds) {
+TStampMoment MomentOfSeconds(std::int64_t seconds) {
     const std::int64_t days = FloorDivide(seconds, SecondsPerCivilDay);
-    return {CivilDateOf(days), static_cast<std::int32_t>(seconds - days * SecondsPerCivilDay)};
+    const TCivilDate date = CivilDateOf(days);
+    const auto secondOfDay = static_cast<std::uint32_t>(seconds - days * SecondsPerCivilDay);
+    return TStampMoment{static_cast<std::uint16_t>(date.Year),
+                        date.Month,
+                        date.Day,
+                        static_cast<std::uint16_t>(secondOfDay / 3600),
+                        static_cast<std::uint16_t>(secondOfDay / 60 % 60),
+                        static_cast<std::uint16_t>(secondOfDay % 60),
+                        0};
 }
 
 }  // namespace kelpworth

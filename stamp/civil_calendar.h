@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "kelpworth/stamp.h"
+
 namespace kelpworth {
 
 inline constexpr std::int64_t SecondsPerCivilDay = 86'400;
@@ -29,12 +31,9 @@ std::int64_t DaysFrom1601(const TCivilDate& date);
 // The date `days` days after 1601-01-01 (before it when negative).
 TCivilDate CivilDateOf(std::int64_t days);
 
-// The date and the second of its day of a moment `seconds` after
-// 1601-01-01 00:00 (before it when negative).
-struct TCivilMoment {
-    TCivilDate Date;
-    std::int32_t SecondOfDay = 0;  // 0 to 86,399
-};
-TCivilMoment CivilMomentOf(std::int64_t seconds);
+// The date and time of day of a moment `seconds` after 1601-01-01 00:00
+// (before it when negative), Units 0. The seconds must lie within the years
+// 1 to 65535 (-50,522,659,200 to 2,006,317,727,999 around the origin).
+TStampMoment MomentOfSeconds(std::int64_t seconds);
 
 }  // namespace kelpworth

@@ -18,7 +18,7 @@ std::string QuotedLine(std::string_view name, std::string_view value) {
 
 }  // namespace
 
-std::string DetailsText(const TDateTimeRecord& used, const TStampFields& fields,
+std::string DetailsText(const TDateTimeRecord& used, const TStampMoment& fields,
                         std::string_view stampText, std::optional<std::int32_t> utcOffset) {
     const std::string lines[] = {
         QuotedLine("DateStr", used.DateStr),
@@ -40,7 +40,7 @@ std::string DetailsText(const TDateTimeRecord& used, const TStampFields& fields,
     return text;
 }
 
-void ShowDetails(std::string_view title, const TDateTimeRecord& used, const TStampFields& fields,
+void ShowDetails(std::string_view title, const TDateTimeRecord& used, const TStampMoment& fields,
                  std::string_view stampText, std::optional<std::int32_t> utcOffset) {
     const platform::WindowHandle owner = platform::FindTopWindow(std::string(title));
     platform::ShowMessageDialog(owner, DetailsText(used, fields, stampText, utcOffset), "",

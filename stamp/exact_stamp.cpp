@@ -11,7 +11,7 @@ constexpr std::int64_t ZeroDay = 109'205;
 
 }  // namespace
 
-TExactStamp ExactStampBeside(const TStampFields& fields, std::uint64_t stampLine) {
+TExactStamp ExactStampBeside(const TStampMoment& fields, std::uint64_t stampLine) {
     // From -584,388 days (01.01.0001) to 3,067,670 days (31.12.9999), in
     // seconds well inside 2^38.
     const std::int64_t seconds = SecondsOfFields(fields);

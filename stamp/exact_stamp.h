@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "stamp/stamp_fields.h"
+#include "kelpworth/stamp.h"
 
 namespace kelpworth {
 
@@ -27,6 +27,6 @@ struct TExactStamp {
 // 00:00:00) and counted to the whole second, as the stamp line is: the
 // fourth field's milliseconds count in neither. `stampLine` is the stamp
 // the arithmetic gave for the same fields.
-TExactStamp ExactStampBeside(const TStampFields& fields, std::uint64_t stampLine);
+TExactStamp ExactStampBeside(const TStampMoment& fields, std::uint64_t stampLine);
 
 }  // namespace kelpworth

@@ -18,16 +18,7 @@ std::string StampText(std::uint64_t stamp) {
 }
 
 TStampMoment FieldsOfStamp(std::uint64_t stamp) {
-    const TCivilMoment civil = CivilMomentOf(static_cast<std::int64_t>(stamp / UnitsPerSecond));
-    const TCivilDate& date = civil.Date;
-    const auto secondOfDay = static_cast<std::uint32_t>(civil.SecondOfDay);
-    TStampMoment moment;
-    moment.Year = static_cast<std::uint16_t>(date.Year);
-    moment.Month = date.Month;
-    moment.Day = date.Day;
-    moment.Hour = static_cast<std::uint16_t>(secondOfDay / 3600);
-    moment.Minute = static_cast<std::uint16_t>(secondOfDay / 60 % 60);
-    moment.Second = static_cast<std::uint16_t>(secondOfDay % 60);
+    TStampMoment moment = MomentOfSeconds(static_cast<std::int64_t>(stamp / UnitsPerSecond));
     moment.Units = static_cast<std::uint32_t>(stamp % UnitsPerSecond);
     return moment;
 }
@@ -35,8 +26,9 @@ TStampMoment FieldsOfStamp(std::uint64_t stamp) {
 std::optional<std::uint64_t> StampOfMoment(const TStampMoment& moment) {
     const bool leap = IsLeapYear(moment.Year);
     if (moment.Year < 1601 || moment.Month < 1 || moment.Month > 12 || moment.Day < 1 ||
-        moment.Day > calendar::MonthDays[leap ? 1 : 0][moment.Month - 1] || moment.Hour > 23 ||
-        moment.Minute > 59 || moment.Second > 59 || moment.Units >= UnitsPerSecond) {
+        moment.Day > calendar::MonthDays[leap ? 1 : 0][moment.Month - 1] ||
+        !IsTimeOfDay(moment.Hour, moment.Minute, moment.Second) ||
+        moment.Units >= UnitsPerSecond) {
         return std::nullopt;
     }
     // Years up to 65535: days at most 23,350,000 and seconds below 2.1e12,

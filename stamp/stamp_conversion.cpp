@@ -44,7 +44,7 @@ TFailedGroup SplitGroups(std::string_view text, Accept accept) {
 
 }  // namespace
 
-TFailedGroup SplitDateText(std::string_view text, TStampFields& fields) {
+TFailedGroup SplitDateText(std::string_view text, TStampMoment& fields) {
     return SplitGroups(text, [&](int group, const TDigitGroup& digits) {
         switch (group) {
             case 1:
@@ -62,7 +62,7 @@ TFailedGroup SplitDateText(std::string_view text, TStampFields& fields) {
     });
 }
 
-TFailedGroup SplitTimeText(std::string_view text, TStampFields& fields) {
+TFailedGroup SplitTimeText(std::string_view text, TStampMoment& fields) {
     return SplitGroups(text, [&](int group, const TDigitGroup& digits) {
         switch (group) {
             case 1:
@@ -75,8 +75,8 @@ TFailedGroup SplitTimeText(std::string_view text, TStampFields& fields) {
                 fields.Second = digits.Value;
                 return fields.Second <= 59;
             case 4:
-                fields.Fourth = digits.Value;
-                return fields.Fourth <= 99;
+                fields.Units = digits.Value * UnitsPerMillisecond;
+                return digits.Value <= 99;
             default:
                 return true;
         }
@@ -84,10 +84,10 @@ TFailedGroup SplitTimeText(std::string_view text, TStampFields& fields) {
 }
 
 TConversionResult ComputeStamp(TDateTimeRecord record, const TClock& clock) {
-    TStampFields fields;
+    TStampMoment fields = NoFieldsRead;
     for (int retries = 0;; ++retries) {
         const bool mayRetry = retries < MaxRetries;
-        fields = TStampFields{};
+        fields = NoFieldsRead;
         if (record.DateStr.empty() && mayRetry) {
             record.DateStr = CurrentDateText(clock);
             continue;
@@ -109,7 +109,8 @@ TConversionResult ComputeStamp(TDateTimeRecord record, const TClock& clock) {
     }
 
     const std::uint64_t stamp = StampOfFields(fields.Year, fields.Month, fields.Day, fields.Hour,
-                                              fields.Minute, fields.Second, fields.Fourth);
+                                              fields.Minute, fields.Second,
+                                              fields.Units / UnitsPerMillisecond);
     TConversionResult result;
     result.Used = record;
     result.Fields = fields;

@@ -25,18 +25,17 @@ char* Digits(char* end, std::uint32_t value, int width) {
 // The ISO 8601 text of `seconds` from 1601-01-01 00:00 (before it when
 // negative) and `units` of 100 ns, then `suffix`.
 std::string IsoText(std::int64_t seconds, std::uint32_t units, std::string_view suffix) {
-    const TCivilMoment moment = CivilMomentOf(seconds);
-    const auto year = static_cast<std::uint32_t>(moment.Date.Year);
-    const auto second = static_cast<std::uint32_t>(moment.SecondOfDay);
+    const TStampMoment moment = MomentOfSeconds(seconds);
+    const std::uint32_t year = moment.Year;
     // "YYYY-MM-DDTHH:MM:SS.UUUUUUU", the year of five digits after 9999
     char text[32] = "0000-00-00T00:00:00.0000000";
     char* const end = text + 27;
     Digits(end, units, 7);
-    Digits(end - 8, second % 60, 2);
-    Digits(end - 11, second / 60 % 60, 2);
-    Digits(end - 14, second / 3600, 2);
-    Digits(end - 17, moment.Date.Day, 2);
-    Digits(end - 20, moment.Date.Month, 2);
+    Digits(end - 8, moment.Second, 2);
+    Digits(end - 11, moment.Minute, 2);
+    Digits(end - 14, moment.Hour, 2);
+    Digits(end - 17, moment.Day, 2);
+    Digits(end - 20, moment.Month, 2);
     Digits(end - 23, year % 10000, 4);
     std::string iso(text, end);
     if (year > 9999) iso.replace(0, 4, UnsignedDecimalText(year));

@@ -11,7 +11,7 @@ std::string TwoDigits(std::uint16_t value) {
 
 }  // namespace
 
-std::string MomentText(const TStampFields& fields, char timeSep) {
+std::string MomentText(const TStampMoment& fields, char timeSep) {
     return TwoDigits(fields.Day) + "." + TwoDigits(fields.Month) + "." +
            DecimalText(fields.Year) + " " + TwoDigits(fields.Hour) + timeSep +
            TwoDigits(fields.Minute) + timeSep + TwoDigits(fields.Second);
@@ -20,22 +20,22 @@ std::string MomentText(const TStampFields& fields, char timeSep) {
 namespace {
 
 std::string UtcText(std::int64_t localSeconds, std::int32_t offset, char timeSep) {
-    TStampFields utc;
+    TStampMoment utc;
     if (!FieldsOfSeconds(localSeconds - offset, 0, utc)) return "outside the stamp's range";
     return MomentText(utc, timeSep) + " UTC";
 }
 
 }  // namespace
 
-TUtcFields UtcOfLocal(const TStampFields& local, bool strict, char timeSep,
+TUtcFields UtcOfLocal(const TStampMoment& local, bool strict, char timeSep,
                       const TUtcOffsetLookup& offsetAt) {
     TUtcFields utc;
     const std::int64_t seconds = SecondsOfFields(local);
     const TLocalTimeOffsets offsets = OffsetsOfLocalTime(seconds, offsetAt);
     // The local date and time as the arithmetic takes them; before 1601 as
     // given.
-    TStampFields read = local;
-    FieldsOfSeconds(seconds, local.Fourth, read);
+    TStampMoment read = local;
+    FieldsOfSeconds(seconds, local.Units, read);
     const std::string moment = MomentText(read, timeSep);
     if (offsets.Kind == TLocalTimeKind::Unknown) {
         utc.Notes.push_back("/u: the time zone gives no UTC offset for " + moment);
@@ -67,7 +67,7 @@ TUtcFields UtcOfLocal(const TStampFields& local, bool strict, char timeSep,
         utc.Refused = strict;
         if (strict) return utc;
     }
-    if (!FieldsOfSeconds(seconds - offsets.Offset, local.Fourth, utc.Fields)) {
+    if (!FieldsOfSeconds(seconds - offsets.Offset, local.Units, utc.Fields)) {
         utc.Notes.push_back("/u: " + moment + " at UTC" + UtcOffsetText(offsets.Offset) +
                             " falls outside 01.01.1601 to 31.12.9999 in UTC, where the stamp "
                             "has no count");

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "stamp/stamp_fields.h"
+#include "kelpworth/stamp.h"
 #include "stamp/zone_offsets.h"
 
 namespace kelpworth {
@@ -16,7 +16,7 @@ namespace kelpworth {
 // What a conversion to UTC gives: the UTC fields and the offset used, or
 // the messages that refuse it.
 struct TUtcFields {
-    TStampFields Fields;
+    TStampMoment Fields;
     std::int32_t Offset = 0;
     std::vector<std::string> Notes;  // the stamp follows them
     bool Refused = false;            // the notes refuse it
@@ -26,10 +26,10 @@ struct TUtcFields {
 // answers for, by the zone's rules for that date. Dates and times in the
 // notes are written dd.mm.yyyy with `timeSep` between hours, minutes and
 // seconds.
-TUtcFields UtcOfLocal(const TStampFields& local, bool strict, char timeSep,
+TUtcFields UtcOfLocal(const TStampMoment& local, bool strict, char timeSep,
                       const TUtcOffsetLookup& offsetAt);
 
 // "25.12.2017 10:20:30" with the given time separator.
-std::string MomentText(const TStampFields& fields, char timeSep);
+std::string MomentText(const TStampMoment& fields, char timeSep);
 
 }  // namespace kelpworth

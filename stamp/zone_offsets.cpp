@@ -1,5 +1,6 @@
 #include "stamp/zone_offsets.h"
 
+#include "stamp/calendar.h"
 #include "stamp/civil_calendar.h"
 
 namespace kelpworth {
@@ -67,27 +68,21 @@ std::string UtcOffsetText(std::int32_t offset) {
     return text;
 }
 
-std::int64_t SecondsOfFields(const TStampFields& fields) {
+std::int64_t SecondsOfFields(const TStampMoment& fields) {
     TCivilDate date{fields.Year, fields.Month, fields.Day};
     if (!IsCalendarDate(date.Year, date.Month, date.Day)) date = TCivilDate{1899, 12, 30};
-    const bool timeOfDay = fields.Hour < 24 && fields.Minute < 60 && fields.Second < 60;
-    const std::int64_t second =
-        timeOfDay ? fields.Hour * 3600 + fields.Minute * 60 + fields.Second : 0;
+    const std::int64_t second = IsTimeOfDay(fields.Hour, fields.Minute, fields.Second)
+                                    ? fields.Hour * 3600 + fields.Minute * 60 + fields.Second
+                                    : 0;
     return DaysFrom1601(date) * SecondsPerCivilDay + second;
 }
 
-bool FieldsOfSeconds(std::int64_t seconds, std::uint16_t fourth, TStampFields& fields) {
-    const TCivilMoment moment = CivilMomentOf(seconds);
-    const TCivilDate& date = moment.Date;
-    const std::int32_t second = moment.SecondOfDay;
-    if (date.Year < 1601 || date.Year > 9999) return false;
-    fields.Year = static_cast<std::uint16_t>(date.Year);
-    fields.Month = date.Month;
-    fields.Day = date.Day;
-    fields.Hour = static_cast<std::uint16_t>(second / 3600);
-    fields.Minute = static_cast<std::uint16_t>(second / 60 % 60);
-    fields.Second = static_cast<std::uint16_t>(second % 60);
-    fields.Fourth = fourth;
+bool FieldsOfSeconds(std::int64_t seconds, std::uint32_t units, TStampMoment& fields) {
+    // 10000-01-01 00:00, the first moment past the calendar's years
+    constexpr std::int64_t EndOfYear9999 = 265'046'774'400;
+    if (seconds < 0 || seconds >= EndOfYear9999) return false;
+    fields = MomentOfSeconds(seconds);
+    fields.Units = units;
     return true;
 }
 

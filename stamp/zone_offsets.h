@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "stamp/stamp_fields.h"
+#include "kelpworth/stamp.h"
 
 namespace kelpworth {
 
@@ -44,11 +44,11 @@ std::string UtcOffsetText(std::int32_t offset);
 // from 1601-01-01 00:00: a date that is no calendar date counts as
 // 30.12.1899, a time that is no time of day as 00:00:00. The fourth field
 // is not counted.
-std::int64_t SecondsOfFields(const TStampFields& fields);
+std::int64_t SecondsOfFields(const TStampMoment& fields);
 
 // The fields of the date and time `seconds` from 1601-01-01 00:00, with the
-// fourth field given; false, and the fields untouched, when the date lies
+// units given; false, and the fields untouched, when the date lies
 // outside 01.01.1601 to 31.12.9999, where the stamp has no count.
-bool FieldsOfSeconds(std::int64_t seconds, std::uint16_t fourth, TStampFields& fields);
+bool FieldsOfSeconds(std::int64_t seconds, std::uint32_t units, TStampMoment& fields);
 
 }  // namespace kelpworth

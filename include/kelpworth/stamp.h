@@ -20,7 +20,9 @@ std::uint64_t StampOfFields(std::uint16_t year, std::uint16_t month, std::uint16
 std::string StampText(std::uint64_t stamp);
 
 // A date and time of day to the 100 ns, in the proleptic Gregorian
-// calendar.
+// calendar: the one date-and-time type of the stamp library and the tool.
+// Fields as read may lie outside their ranges (a time of 24:00:00, a day
+// 31 in February); the arithmetic says what it makes of them.
 struct TStampMoment {
     std::uint16_t Year = 1601;
     std::uint16_t Month = 1;
@@ -30,6 +32,8 @@ struct TStampMoment {
     std::uint16_t Second = 0;
     std::uint32_t Units = 0;  // 100-ns units after the second, 0 to 9,999,999
 };
+
+inline constexpr std::uint32_t UnitsPerMillisecond = 10'000;
 
 // The moment a stamp stands for, exactly: every count has one, up to the
 // year 60056 (2^64 - 1). The reverse of the count itself, not of

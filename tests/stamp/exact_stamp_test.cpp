@@ -13,31 +13,32 @@ namespace {
 
 constexpr std::uint64_t Second = 10'000'000;
 
-std::uint64_t StampLineOf(const TStampFields& f) {
-    return StampOfFields(f.Year, f.Month, f.Day, f.Hour, f.Minute, f.Second, f.Fourth);
+std::uint64_t StampLineOf(const TStampMoment& f) {
+    return StampOfFields(f.Year, f.Month, f.Day, f.Hour, f.Minute, f.Second,
+                         static_cast<std::uint16_t>(f.Units / UnitsPerMillisecond));
 }
 
 TEST(ExactStamp, TheCountOfTheFieldsAndWhyTheStampLineDiffers) {
     using enum TStampLineDifference;
     struct Case {
-        TStampFields Fields;  // day, month, year, hour, minute, second, fourth
+        TStampMoment Fields;
         std::uint64_t WholeSeconds;
         TStampLineDifference Difference;
     };
     const Case cases[] = {
-        {{1, 1, 2017, 0, 0, 3, 0}, 13'127'702'403, OneSecondShort},
-        {{1, 1, 2017, 0, 0, 3, 1}, 13'127'702'403, None},
-        {{1, 1, 1970, 0, 0, 3, 0}, 11'644'473'603, OneSecondShort},
-        {{1, 1, 1601, 0, 0, 1, 0}, 1, OneSecondShort},
-        {{1, 1, 1601, 12, 0, 0, 0}, 43'200, None},
-        {{2, 1, 1601, 0, 0, 1, 0}, 86'401, TimeCountedBackwards},
-        {{2, 1, 1601, 0, 0, 1, 50}, 86'401, TimeCountedBackwards},
-        {{9, 5, 1810, 8, 3, 37, 0}, 0x00EAB526A7451280 / Second, TimeCountedBackwards},
-        {{29, 12, 1899, 0, 0, 0, 0}, 9'435'225'600, None},  // midnight counts the same both ways
-        {{30, 12, 1899, 0, 0, 1, 0}, 9'435'312'001, None},
-        {{31, 2, 2017, 12, 0, 0, 0}, 9'435'355'200, None},  // counts as 30.12.1899
-        {{1, 1, 2017, 24, 30, 15, 0}, 13'127'702'400, None},  // counts as 00:00:00
-        {{31, 12, 9999, 23, 59, 59, 0}, 265'046'774'399, None},
+        {{2017, 1, 1, 0, 0, 3, 0}, 13'127'702'403, OneSecondShort},
+        {{2017, 1, 1, 0, 0, 3, 10'000}, 13'127'702'403, None},  // 1 ms
+        {{1970, 1, 1, 0, 0, 3, 0}, 11'644'473'603, OneSecondShort},
+        {{1601, 1, 1, 0, 0, 1, 0}, 1, OneSecondShort},
+        {{1601, 1, 1, 12, 0, 0, 0}, 43'200, None},
+        {{1601, 1, 2, 0, 0, 1, 0}, 86'401, TimeCountedBackwards},
+        {{1601, 1, 2, 0, 0, 1, 500'000}, 86'401, TimeCountedBackwards},
+        {{1810, 5, 9, 8, 3, 37, 0}, 0x00EAB526A7451280 / Second, TimeCountedBackwards},
+        {{1899, 12, 29, 0, 0, 0, 0}, 9'435'225'600, None},  // midnight counts the same both ways
+        {{1899, 12, 30, 0, 0, 1, 0}, 9'435'312'001, None},
+        {{2017, 2, 31, 12, 0, 0, 0}, 9'435'355'200, None},  // counts as 30.12.1899
+        {{2017, 1, 1, 24, 30, 15, 0}, 13'127'702'400, None},  // counts as 00:00:00
+        {{9999, 12, 31, 23, 59, 59, 0}, 265'046'774'399, None},
     };
     for (const Case& c : cases) {
         const TExactStamp exact = ExactStampBeside(c.Fields, StampLineOf(c.Fields));
@@ -47,7 +48,7 @@ TEST(ExactStamp, TheCountOfTheFieldsAndWhyTheStampLineDiffers) {
         EXPECT_EQ(*exact.Stamp, c.WholeSeconds * Second) << at;
         EXPECT_EQ(exact.Difference, c.Difference) << at;
     }
-    const TExactStamp before = ExactStampBeside({31, 12, 1600, 6, 0, 0, 0}, 0);
+    const TExactStamp before = ExactStampBeside({1600, 12, 31, 6, 0, 0, 0}, 0);
     EXPECT_FALSE(before.Stamp.has_value());
     EXPECT_EQ(before.Difference, BeforeTheScale);
 }
@@ -63,9 +64,9 @@ TEST(ExactStamp, ReadsBackAsTheDateAndTimeGivenOnEverySecondAroundTheTurns) {
     for (const Days& days : {Days{1601, 1, 1, 4}, Days{1899, 12, 27, 31}, Days{1900, 1, 1, 2}}) {
         for (std::uint16_t day = days.FirstDay; day <= days.LastDay; ++day) {
             for (std::uint32_t second = 0; second < 86'400; ++second) {
-                const TStampFields fields{day,
+                const TStampMoment fields{days.Year,
                                           days.Month,
-                                          days.Year,
+                                          day,
                                           static_cast<std::uint16_t>(second / 3600),
                                           static_cast<std::uint16_t>(second / 60 % 60),
                                           static_cast<std::uint16_t>(second % 60),
@@ -96,7 +97,7 @@ TEST(ExactStamp, ReadsBackAsTheDateAndTimeGivenOnEverySecondAroundTheTurns) {
     }
     EXPECT_EQ(failures, 0);
     // The reading back prints it so.
-    EXPECT_EQ(IsoForm(*ExactStampBeside({9, 5, 1810, 8, 3, 37, 0}, 0).Stamp, false),
+    EXPECT_EQ(IsoForm(*ExactStampBeside({1810, 5, 9, 8, 3, 37, 0}, 0).Stamp, false),
               "1810-05-09T08:03:37.0000000");
 }
 

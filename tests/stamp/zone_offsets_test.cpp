@@ -106,7 +106,7 @@ TEST(UtcOffsetText, HoursMinutesAndSecondsWhereNeeded) {
 TEST(SecondsOfFields, TakesTheFieldsAsTheArithmeticDoes) {
     const auto seconds = [](std::uint16_t y, std::uint16_t mo, std::uint16_t d, std::uint16_t h,
                             std::uint16_t mi, std::uint16_t s) {
-        return SecondsOfFields(TStampFields{d, mo, y, h, mi, s, 0});
+        return SecondsOfFields(TStampMoment{y, mo, d, h, mi, s, 0});
     };
     EXPECT_EQ(seconds(2017, 12, 25, 10, 20, 30), At(2017, 12, 25, 10, 20, 30));
     EXPECT_EQ(seconds(2017, 2, 31, 12, 0, 0), At(1899, 12, 30, 12));  // no calendar date
@@ -115,7 +115,7 @@ TEST(SecondsOfFields, TakesTheFieldsAsTheArithmeticDoes) {
 }
 
 TEST(FieldsOfSeconds, WithinTheStampsRangeOnly) {
-    TStampFields fields;
+    TStampMoment fields;
     EXPECT_TRUE(FieldsOfSeconds(At(2017, 12, 25, 9, 20, 30), 7, fields));
     EXPECT_EQ(fields.Year, 2017);
     EXPECT_EQ(fields.Month, 12);
@@ -123,12 +123,12 @@ TEST(FieldsOfSeconds, WithinTheStampsRangeOnly) {
     EXPECT_EQ(fields.Hour, 9);
     EXPECT_EQ(fields.Minute, 20);
     EXPECT_EQ(fields.Second, 30);
-    EXPECT_EQ(fields.Fourth, 7);
+    EXPECT_EQ(fields.Units, 7u);
     EXPECT_TRUE(FieldsOfSeconds(0, 0, fields));
     EXPECT_TRUE(FieldsOfSeconds(At(9999, 12, 31, 23, 59, 59), 0, fields));
     EXPECT_EQ(fields.Year, 9999);
 
-    fields = TStampFields{1, 2, 2003, 4, 5, 6, 7};
+    fields = TStampMoment{2003, 2, 1, 4, 5, 6, 7};
     EXPECT_FALSE(FieldsOfSeconds(-1, 0, fields));
     EXPECT_FALSE(FieldsOfSeconds(At(10000, 1, 1), 0, fields));
     EXPECT_EQ(fields.Year, 2003);  // untouched
