@@ -63,18 +63,13 @@ int RunKelpworth() {
     const std::shared_ptr<const TLocaleState> settings = StartSupportUnits();
     const TClock& clock = SystemClock();
 
-    const platform::Handle output = LookUpStandardHandle(platform::StandardStream::Output);
-    const platform::Handle input = LookUpStandardHandle(platform::StandardStream::Input);
+    const platform::Handle input = StandardInput();
     platform::ShowConsoleIcon();
 
     // The banner goes out before the values are read and checked, so /q is
     // looked for on its own first; the line is then read once, in full.
     const std::string commandLine = platform::ReadRawCommandLine();
-    if (!QuietRequested(commandLine)) {
-        SetOutputTextAttribute(output, platform::BannerAttribute);
-        WriteLine(BannerText);
-        SetOutputTextAttribute(output, platform::NormalAttribute);
-    }
+    if (!QuietRequested(commandLine)) WriteBanner(BannerText);
 
     const TValueChecks checks = ChecksIn(settings, clock);
     const TCommandLineRequest request = ReadCommandLine(commandLine, checks, clock);

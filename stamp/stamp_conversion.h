@@ -1,6 +1,6 @@
-// A request with a date becomes one stamp line on standard output. A text
-// whose fields fail their checks is replaced by the clock and the whole
-// conversion starts over.
+// A request's date and time texts read into fields and converted to the
+// stamp. A text whose fields fail their checks is replaced by the clock and
+// the whole conversion starts over.
 #pragma once
 
 #include <string>

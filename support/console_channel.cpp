@@ -152,12 +152,15 @@ void WriteErrorLine(std::string_view text) {
     platform::WriteToErrorStream(line.data(), length);
 }
 
-platform::Handle LookUpStandardHandle(platform::StandardStream which) {
-    return platform::StandardHandle(which);
+void WriteBanner(std::string_view text) {
+    const platform::Handle output = platform::StandardHandle(platform::StandardStream::Output);
+    platform::SetTextAttribute(output, platform::BannerAttribute);
+    WriteLine(text);
+    platform::SetTextAttribute(output, platform::NormalAttribute);
 }
 
-void SetOutputTextAttribute(platform::Handle output, std::uint16_t attribute) {
-    platform::SetTextAttribute(output, attribute);
+platform::Handle StandardInput() {
+    return platform::StandardHandle(platform::StandardStream::Input);
 }
 
 void WaitForKeyDown(platform::Handle input) {

@@ -86,8 +86,12 @@ std::string RunTimeErrorMessage(std::uint32_t errorCode, std::uint32_t location)
 // standard output.
 void WriteErrorLine(std::string_view text);
 
-platform::Handle LookUpStandardHandle(platform::StandardStream which);
-void SetOutputTextAttribute(platform::Handle output, std::uint16_t attribute);
+// The banner line in bright green on a console, then the normal colour
+// again; elsewhere the colour changes are ignored.
+void WriteBanner(std::string_view text);
+
+// Standard input: the batch's lines, or the console's key events.
+platform::Handle StandardInput();
 
 // Waits for a key-down event; other events are passed over. Ends at once
 // when the platform can deliver no event at all.

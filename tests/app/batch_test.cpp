@@ -13,7 +13,7 @@
 namespace kelpworth {
 namespace {
 
-class Batch : public testing::FakePlatformTest {
+class BatchLines : public testing::FakePlatformTest {
 protected:
     void SetUp() override {
         FakePlatformTest::SetUp();
@@ -45,7 +45,7 @@ protected:
 
 // The equivalence that defines a batch: for any line L, its output line is
 // what `kelpworth <switches> L` prints alone.
-TEST_F(Batch, EachLineGivesWhatItsOwnRunPrints) {
+TEST_F(BatchLines, EachLineGivesWhatItsOwnRunPrints) {
     const char* lines[] = {
         "/d25.12.2017 /t10:20:30", "/D01.01.1601 /T00:00:00", "/t21", "/c",
         "/c /d01.01.2000", "/d32.01.2017 /t10:20:30", "/d25.12.2017/t00:00:03",
@@ -65,7 +65,7 @@ TEST_F(Batch, EachLineGivesWhatItsOwnRunPrints) {
     }
 }
 
-TEST_F(Batch, OneOutputLineForEveryInputLine) {
+TEST_F(BatchLines, OneOutputLineForEveryInputLine) {
     const std::string input =
         "/d25.12.2017 /t10:20:30\r\n"  // CR LF
         "\n"                           // empty: no request
@@ -86,7 +86,7 @@ TEST_F(Batch, OneOutputLineForEveryInputLine) {
 }
 
 // Tabs separate like blanks in a batch line, as in the files /b /x writes.
-TEST_F(Batch, TabsSeparateLikeBlanks) {
+TEST_F(BatchLines, TabsSeparateLikeBlanks) {
     for (const char* switches : {"/q /b", "/q /b /x", "/q /b /s"}) {
         Run(switches, "/d25.12.2017 /t10:20:30\n/r 0x01D37D69-0xFCC9D480\n/d 25.12.2017 /t 10:20:30\n");
         const std::string blanks = fake().Output;
@@ -98,7 +98,7 @@ TEST_F(Batch, TabsSeparateLikeBlanks) {
 
 // An empty or blank line is no request and no fault, also under /s; a line
 // that asks for help or holds switches but no request still is one there.
-TEST_F(Batch, BlankLinesGiveEmptyLinesEvenWhenStrict) {
+TEST_F(BatchLines, BlankLinesGiveEmptyLinesEvenWhenStrict) {
     EXPECT_EQ(Run("/q /s /b", "/d25.12.2017 /t10:20:30\n\n   \n\t \r\n/c\n\n"), 0);
     EXPECT_EQ(fake().Output, "0x01D37D69-0xFCC9D480\n\n\n\n" + expected::StampLineAt0941 + "\n");
     EXPECT_EQ(fake().ErrorStream, "");
@@ -114,19 +114,19 @@ TEST_F(Batch, BlankLinesGiveEmptyLinesEvenWhenStrict) {
 
 // The exact column gives the stamp of the date and time given, as the
 // run of its own does.
-TEST_F(Batch, TheExactColumnIsTheExactStamp) {
+TEST_F(BatchLines, TheExactColumnIsTheExactStamp) {
     Run("/q /b /x", "/d09.05.1810 /t08:03:37\n/d25.12.2017 /t10:20:30\n");
     EXPECT_NE(fake().Output.find("\t0x00EAB526-0xA7451280\n"), std::string::npos);
     EXPECT_NE(fake().Output.find("\t0x01D37D69-0xFD626B00\n"), std::string::npos);
 }
 
-TEST_F(Batch, ANulByteIsOneMoreCharacterOfTheLine) {
+TEST_F(BatchLines, ANulByteIsOneMoreCharacterOfTheLine) {
     const char input[] = "/c\0x\n/d25.12.2017 /t10:20:30\0\n";
     Run("/q /b", std::string(input, sizeof input - 1));
     EXPECT_EQ(fake().Output, expected::StampLineAt0941 + expected::StampLineAt0941);
 }
 
-TEST_F(Batch, StrictGoesOnAndEndsWithExitCode2) {
+TEST_F(BatchLines, StrictGoesOnAndEndsWithExitCode2) {
     const std::string input = "/d25.12.2017 /t10:20:30\n/d32.01.2017 /t10:20:30\n/m\n/c\n";
     EXPECT_EQ(Run("/q /s /b", input), 2);
     EXPECT_EQ(fake().Output, "0x01D37D69-0xFCC9D480\n\n\n" + expected::StampLineAt0941);
@@ -136,7 +136,7 @@ TEST_F(Batch, StrictGoesOnAndEndsWithExitCode2) {
               "kelpworth: line 3: no request: give /d and /t, /c or /r\n");
 }
 
-TEST_F(Batch, AStampThatCannotBeReadGivesAnEmptyLine) {
+TEST_F(BatchLines, AStampThatCannotBeReadGivesAnEmptyLine) {
     EXPECT_EQ(Run("/q /b", "/r0x8000000000000000\n/rxyz\n/r0\n"), 2);
     EXPECT_EQ(fake().Output, "\n\n1601-01-01T00:00:00.0000000\t01.01.1601 00:00:00\n");
     EXPECT_NE(fake().ErrorStream.find("kelpworth: line 1: /r \"0x8000000000000000\""),
@@ -147,26 +147,26 @@ TEST_F(Batch, AStampThatCannotBeReadGivesAnEmptyLine) {
               std::string::npos);
 }
 
-TEST_F(Batch, WithRReadsEveryLineAsAStamp) {
+TEST_F(BatchLines, WithRReadsEveryLineAsAStamp) {
     Run("/q /b /r", "0x01D37D69-0xFCC9D480\n131586708290000000\n/c\n");
     const std::string read = "2017-12-25T10:20:29.0000000\t25.12.2017 10:20:29\n";
     EXPECT_EQ(fake().Output, read + read + "\n");
 }
 
-TEST_F(Batch, HelpBeatsTheBatch) {
+TEST_F(BatchLines, HelpBeatsTheBatch) {
     Run("/b /?", "/c\n");
     EXPECT_EQ(fake().Output, expected::Banner + expected::HelpAt0941);
     EXPECT_EQ(fake().InputTaken, 0u);
 }
 
-TEST_F(Batch, AnInputThatCannotBeReadEndsWithExitCode2) {
+TEST_F(BatchLines, AnInputThatCannotBeReadEndsWithExitCode2) {
     fake().InputFailsAfter = 3;
     EXPECT_EQ(Run("/q /b", "/c\n/c\n"), 2);
     EXPECT_EQ(fake().Output, expected::StampLineAt0941);
     EXPECT_EQ(fake().ErrorStream, "kelpworth: standard input could not be read (error 109)\n");
 }
 
-TEST_F(Batch, AFailedWriteStopsWithTheRunTimeError) {
+TEST_F(BatchLines, AFailedWriteStopsWithTheRunTimeError) {
     fake().FailWriteNumber = 1;
     std::string input;
     for (int line = 0; line < 5000; ++line) input += "/d25.12.2017 /t10:20:30\n";

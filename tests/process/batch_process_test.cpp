@@ -19,7 +19,7 @@ namespace {
 const std::string& Now = expected::StampLineAt0941;
 const std::string Read102029 = "2017-12-25T10:20:29.0000000\n25.12.2017 10:20:29\n";
 
-class Batches : public ::testing::Test {
+class BatchesProcess : public ::testing::Test {
 protected:
     void SetUp() override {
         if (const std::string why = WhyFixedRunsCannotBeMade(); !why.empty()) GTEST_SKIP() << why;
@@ -37,14 +37,14 @@ protected:
     }
 };
 
-TEST_F(Batches, TwoRequestsFromAPipe) {
+TEST_F(BatchesProcess, TwoRequestsFromAPipe) {
     const TProcessResult result = Run({"/q", "/b"}, "/d25.12.2017 /t10:20:30\n/c\n");
     EXPECT_EQ(result.ExitCode, 0);
     EXPECT_EQ(result.Output, "0x01D37D69-0xFCC9D480\n" + Now);
     EXPECT_EQ(result.Error, "");
 }
 
-TEST_F(Batches, AStampReadBackInItsForms) {
+TEST_F(BatchesProcess, AStampReadBackInItsForms) {
     for (const char* value : {"/r0x01D37D69-0xFCC9D480", "/r80,d4,c9,fc,69,7d,d3,01",
                               "/rHEX(B):80,D4,C9,FC,69,7D,D3,01", "/r131586708290000000",
                               "/r0x1d37d69fcc9d480"}) {
@@ -104,7 +104,7 @@ std::vector<std::string> Arguments(const std::string& line) {
 }
 
 // The equivalence that defines a batch, over the fuzz corpus's lines.
-TEST_F(Batches, EachLineGivesWhatItsOwnRunPrints) {
+TEST_F(BatchesProcess, EachLineGivesWhatItsOwnRunPrints) {
     const std::vector<std::string> lines = CorpusLines();
     ASSERT_GE(lines.size(), 20u);
     for (const std::vector<std::string>& switches :
@@ -127,7 +127,7 @@ TEST_F(Batches, EachLineGivesWhatItsOwnRunPrints) {
 
 // Argument lists as a shell delivers them when the user quoted a value with
 // blanks: the same words typed without the quotes give the same output.
-TEST_F(Batches, AnArgumentWithBlanksReadsAsItsWords) {
+TEST_F(BatchesProcess, AnArgumentWithBlanksReadsAsItsWords) {
     struct Case {
         std::vector<std::string> Quoted;
         std::vector<std::string> Typed;
@@ -169,7 +169,7 @@ std::vector<std::string> ShellWords(const std::string& line) {
 
 // Lines with tabs, blanks at the end and switches with an empty value give
 // what their words give typed on a command line.
-TEST_F(Batches, ALineGivesWhatItsWordsGiveTyped) {
+TEST_F(BatchesProcess, ALineGivesWhatItsWordsGiveTyped) {
     const std::vector<std::string> lines = {
         "/d25.12.2017\t/t10:20:30", "/x /d ", "/x /d", "/d /t10:20:30", "/t ", "/r ",
         "\t/r\t0x01D37D69-0xFCC9D480\t", "/d25.12.2017 /t ", "/x /d09.05.1810 /t08:03:37",
@@ -187,7 +187,7 @@ TEST_F(Batches, ALineGivesWhatItsWordsGiveTyped) {
     EXPECT_NE(result.Output.find("\t0x00EAB526-0xA7451280\n"), std::string::npos);
 }
 
-TEST_F(Batches, LongLinesManyLinesFromAFile) {
+TEST_F(BatchesProcess, LongLinesManyLinesFromAFile) {
     std::string input;
     for (int line = 0; line < 100'000; ++line) input += "/d25.12.2017 /t10:20:30\r\n";
     input += "/c " + std::string(1 << 20, 'x') + "\n";  // 1 MiB: /c wins, the rest is ignored
@@ -203,7 +203,7 @@ TEST_F(Batches, LongLinesManyLinesFromAFile) {
     }
 }
 
-TEST_F(Batches, TheBannerOnceAtTheTop) {
+TEST_F(BatchesProcess, TheBannerOnceAtTheTop) {
     const TProcessResult result = Run({"/b"}, "/c\n/c\n");
     EXPECT_EQ(result.Output, expected::Banner + Now + Now);
 }

@@ -13,7 +13,7 @@
 namespace kelpworth::testing {
 namespace {
 
-class Switches : public ::testing::Test {
+class SwitchesProcess : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!LocaleAvailable("de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
@@ -65,7 +65,7 @@ const ZoneCase ZoneCases[] = {
 
 // The definition of /u: the stamp line of the local moment with /u is the
 // stamp line of its UTC date and time without it.
-TEST_F(Switches, UtcIsTheStampOfTheMomentsUtcDateAndTime) {
+TEST_F(SwitchesProcess, UtcIsTheStampOfTheMomentsUtcDateAndTime) {
     for (const ZoneCase& c : ZoneCases) {
         const std::string local = std::string(c.Zone) + " " + c.LocalDate + " " + c.LocalTime;
         const TProcessResult utc =
@@ -88,7 +88,7 @@ TEST_F(Switches, UtcIsTheStampOfTheMomentsUtcDateAndTime) {
     }
 }
 
-TEST_F(Switches, AUtcDateBefore1601HasNoStamp) {
+TEST_F(SwitchesProcess, AUtcDateBefore1601HasNoStamp) {
     const TProcessResult result = Run({"/q", "/u", "/d01.01.1601", "/t00:30:00"}, "Europe/Berlin");
     EXPECT_EQ(result.ExitCode, 2);
     EXPECT_EQ(result.Output, "");
@@ -97,7 +97,7 @@ TEST_F(Switches, AUtcDateBefore1601HasNoStamp) {
               "31.12.9999 in UTC, where the stamp has no count\n");
 }
 
-TEST_F(Switches, QuietUtcEveryFormInGermanSettings) {
+TEST_F(SwitchesProcess, QuietUtcEveryFormInGermanSettings) {
     const TProcessResult result =
         Run({"/q", "/u", "/x", "/d25.12.2017", "/t10:20:30"}, "Europe/Berlin");
     EXPECT_EQ(result.ExitCode, 0);
@@ -113,7 +113,7 @@ TEST_F(Switches, QuietUtcEveryFormInGermanSettings) {
     EXPECT_EQ(result.Output.substr(0, 22), plain.Output);
 }
 
-TEST_F(Switches, StrictInALocaleThatReadsNoDottedDate) {
+TEST_F(SwitchesProcess, StrictInALocaleThatReadsNoDottedDate) {
     const TProcessResult result =
         Run({"/q", "/s", "/u", "/x", "/d25.12.2017", "/t10:20:30"}, "Europe/Berlin", "en_US.UTF-8");
     EXPECT_EQ(result.ExitCode, 2);
