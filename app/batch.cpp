@@ -1,7 +1,5 @@
 #include "app/batch.h"
 
-#include <algorithm>
-
 #include "app/dispatch.h"
 #include "app/result_writer.h"
 #include "support/console_channel.h"
@@ -27,12 +25,13 @@ TRequestOutcome LineOutcome(std::string_view line, const TCommandLineRequest& gl
     // With /r on the real command line every line is a stamp to read back.
     commandLine.assign(global.Stamp.Present ? "kelpworth /r" : "kelpworth ");
     const std::size_t lineStart = commandLine.size();
-    commandLine += line;
-    if (line.find('\t') != std::string_view::npos) {
-        std::replace(commandLine.begin() + static_cast<std::ptrdiff_t>(lineStart),
-                     commandLine.end(), '\t', ' ');
+    commandLine.resize(lineStart + line.size());
+    // Copied lower-cased, its tabs as blanks, in one pass.
+    char* out = commandLine.data() + lineStart;
+    for (const char c : line) {
+        *out++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c == '\t' ? ' ' : c;
     }
-    TCommandLineRequest request = ReadCommandLine(commandLine, checks, clock);
+    TCommandLineRequest request = ReadLowerCaseCommandLine(commandLine, checks, clock);
     InheritScriptSwitches(request, global);
     return OutcomeOf(request, settings, clock);
 }

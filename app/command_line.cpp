@@ -151,13 +151,14 @@ void InheritScriptSwitches(TCommandLineRequest& line, const TCommandLineRequest&
 
 namespace {
 
-TCommandLineRequest ReadSwitches(std::string_view commandLine, const TValueChecks& checks,
+// `line` is the command line lower-cased in ASCII: switches are found in
+// any letter case, and values are read in lower case.
+TCommandLineRequest ReadSwitches(std::string_view line, const TValueChecks& checks,
                                  const TClock& clock) {
     TCommandLineRequest request;
     TDateTimeRecord& record = request.Record;
-    if (!HasArguments(commandLine)) return request;
+    if (!HasArguments(line)) return request;
 
-    const std::string line = LowerAscii(commandLine);
     const TSwitchMarks switches = MarkSwitches(line);
     request.Details = switches.Has('m');
     request.Quiet = switches.Has('q');
@@ -202,7 +203,14 @@ TCommandLineRequest ReadSwitches(std::string_view commandLine, const TValueCheck
 
 TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueChecks& checks,
                                     const TClock& clock) {
-    TCommandLineRequest request = ReadSwitches(commandLine, checks, clock);
+    TCommandLineRequest request = ReadSwitches(LowerAscii(commandLine), checks, clock);
+    request.Kind = KindOf(request);
+    return request;
+}
+
+TCommandLineRequest ReadLowerCaseCommandLine(std::string_view line, const TValueChecks& checks,
+                                             const TClock& clock) {
+    TCommandLineRequest request = ReadSwitches(line, checks, clock);
     request.Kind = KindOf(request);
     return request;
 }

@@ -81,6 +81,11 @@ TGivenValue GivenValueAt(std::string_view line, std::size_t switchPosition,
 TCommandLineRequest ReadCommandLine(std::string_view commandLine, const TValueChecks& checks,
                                     const TClock& clock);
 
+// The same for a line already lower-cased in ASCII: a batch lowers each
+// line as it copies it, and spares the reader a copy of its own.
+TCommandLineRequest ReadLowerCaseCommandLine(std::string_view line, const TValueChecks& checks,
+                                             const TClock& clock);
+
 // The one place that decides what a request asks for.
 TRequestKind KindOf(const TCommandLineRequest& request);
 
