@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/batch_input.h"
 #include "support/console_channel.h"
 #include "support/text.h"
 
@@ -78,6 +79,7 @@ TRequestOutcome BatchLineOutcome(std::string_view line, const TCommandLineReques
 int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& settings,
              const TValueChecks& checks, platform::Handle input) {
     TBatchOutput output;
+    TBatchInput inputText;  // UTF-16 and byte-order marks
     std::string line;
     std::string commandLine;
     char chunk[InputChunkSize];
@@ -108,7 +110,7 @@ int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& setti
             break;
         }
         if (count == 0) break;
-        std::string_view rest(chunk, count);
+        std::string_view rest = inputText.TextOf({chunk, count});
         while (!rest.empty()) {
             const std::size_t end = rest.find('\n');
             if (end == std::string_view::npos) {
@@ -125,6 +127,7 @@ int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& setti
             rest.remove_prefix(end + 1);
         }
     }
+    line += inputText.RestAtEnd();  // what an unfinished mark or code unit left
     if (!line.empty()) convert(line);  // the last line without a line end
     WriteOut(output);
     return exitCode;
