@@ -1,5 +1,6 @@
 #include "app/batch.h"
 
+#include "app/batch_input.h"
 #include "app/dispatch.h"
 #include "app/result_writer.h"
 #include "support/console_channel.h"
@@ -41,6 +42,7 @@ TRequestOutcome LineOutcome(std::string_view line, const TCommandLineRequest& gl
 int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& settings,
              const TValueChecks& checks, const TClock& clock, platform::Handle input) {
     TResultWriter output(TResultShape::OneLine, OutputHeldUpTo, BatchWriteFailureLocation);
+    TBatchInput inputText;  // UTF-16 and byte-order marks
     std::string line;
     std::string commandLine;
     char chunk[InputChunkSize];
@@ -69,7 +71,7 @@ int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& setti
             break;
         }
         if (count == 0) break;
-        std::string_view rest(chunk, count);
+        std::string_view rest = inputText.TextOf({chunk, count});
         while (!rest.empty()) {
             const std::size_t end = rest.find('\n');
             if (end == std::string_view::npos) {
@@ -86,6 +88,7 @@ int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& setti
             rest.remove_prefix(end + 1);
         }
     }
+    line += inputText.RestAtEnd();  // what an unfinished mark or code unit left
     if (!line.empty()) convert(line);  // the last line without a line end
     output.Flush();
     return exitCode;

@@ -1,8 +1,9 @@
 // A batch over random standard input, through the whole run over the fake
 // platform. Input: one byte of switches for the real command line, then
 // the bytes of standard input. Whatever the bytes: one output line for
-// every input line, each empty or beginning with a stamp or a moment; no
-// crash; the output held in memory stays small.
+// every input line (UTF-16 lines after a UTF-16 byte-order mark), each
+// empty or beginning with a stamp or a moment; no crash; the output held
+// in memory stays small.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,9 +18,25 @@
 namespace kelpworth::fuzz {
 namespace {
 
-// Input lines: line feeds, and a last line without one.
+// Input lines: line feeds, and a last line without one. Input with a
+// UTF-16 mark counts its code units after it (an odd byte at the end is a
+// character too); a UTF-8 mark is no part of the first line.
 std::size_t LinesOf(std::string_view input) {
     std::size_t lines = 0;
+    const std::string_view head = input.substr(0, 2);
+    if (head == "\xFF\xFE" || head == "\xFE\xFF") {
+        const std::string_view lineFeed = head[0] == '\xFF' ? std::string_view("\n\0", 2)
+                                                            : std::string_view("\0\n", 2);
+        input.remove_prefix(2);
+        for (std::size_t at = 0; at + 1 < input.size(); at += 2) {
+            lines += input.substr(at, 2) == lineFeed ? 1 : 0;
+        }
+        const bool endsInALineFeed = input.size() % 2 == 0 && input.size() >= 2 &&
+                                     input.substr(input.size() - 2) == lineFeed;
+        if (!input.empty() && !endsInALineFeed) ++lines;
+        return lines;
+    }
+    if (input.substr(0, 3) == "\xEF\xBB\xBF") input.remove_prefix(3);
     for (const char c : input) lines += c == '\n' ? 1 : 0;
     if (!input.empty() && input.back() != '\n') ++lines;
     return lines;

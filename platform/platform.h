@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kelpworth::platform {
 
@@ -74,6 +75,13 @@ void WriteToErrorStream(const char* bytes, std::uint32_t count);
 // ReadFile: up to `size` bytes of standard input, as they come; `count` 0
 // at its end. False when reading failed (LastErrorCode() tells why).
 bool ReadInputBytes(Handle input, char* buffer, std::uint32_t size, std::uint32_t& count);
+
+// WideCharToMultiByte(CP_ACP, 0, ...): Unicode characters (no surrogates)
+// appended to `text` in the code page the command line comes in: the ANSI
+// code page on Win32, the locale's character set on POSIX. A character the
+// code page lacks becomes the platform's stand-in (Win32: a best-fit
+// character or '?'; POSIX: '?').
+void AppendAnsiText(std::u32string_view characters, std::string& text);
 
 // --------------------------------------------------------------- windowing
 

@@ -93,6 +93,28 @@ bool ReadInputBytes(Handle, char* buffer, std::uint32_t size, std::uint32_t& cou
     return true;
 }
 
+// The fake's ANSI code page is UTF-8: every character has its bytes, and
+// tests see exactly which characters arrived.
+void AppendAnsiText(std::u32string_view characters, std::string& text) {
+    for (const char32_t c : characters) {
+        if (c < 0x80) {
+            text += static_cast<char>(c);
+        } else if (c < 0x800) {
+            text += static_cast<char>(0xC0 | (c >> 6));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            text += static_cast<char>(0xE0 | (c >> 12));
+            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            text += static_cast<char>(0xF0 | (c >> 18));
+            text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+}
+
 void WriteToErrorStream(const char* bytes, std::uint32_t count) {
     Fake().ErrorStream.append(bytes, count);
 }

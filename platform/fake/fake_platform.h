@@ -1,6 +1,7 @@
 // A platform for tests: a fixed clock, a table of locale items, captured
-// output, injected write failures and scripted console input. Linked in
-// place of the POSIX or Win32 layer.
+// output, injected write failures and scripted console input. Its ANSI
+// code page is UTF-8 (AppendAnsiText). Linked in place of the POSIX or
+// Win32 layer.
 #pragma once
 
 #include <cstdint>

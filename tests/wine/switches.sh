@@ -163,6 +163,36 @@ if within_budget "$name"; then
     check "$name" 0 $'0x01D37D69-0xFCC9D480\n\n\n0x00EAB49F-0x87B6D700\t66063741820000000\t00EAB49F87B6D700\t00 D7 B6 87 9F B4 EA 00\thex(b):00,d7,b6,87,9f,b4,ea,00\t1810-05-08T15:56:22.0000000\t0x00EAB526-0xA7451280\n' ""
 fi
 
+# The same batch as Notepad's "Unicode" and Windows PowerShell 5.1's `>`
+# save it: UTF-16 little-endian after the mark FF FE, with CR LF.
+utf16le() {  # utf16le FILE: the mark, then each byte of FILE as one code unit
+    printf '\xff\xfe'
+    local hex
+    for hex in $(od -An -v -tx1 "$1"); do printf "\\x$hex\\x00"; done
+}
+utf16le "$WORK/batch" >"$WORK/batch_utf16"
+for how in pipe file; do
+    name="/b from a $how saved as UTF-16 with CR LF: what the plain file gives"
+    if within_budget "$name"; then
+        kelp_from "$how" "$WORK/batch_utf16" "$DE" /q /b
+        check "$name" 0 "$BATCH_OUT" ""
+    fi
+done
+
+name="/b from UTF-16: a character beyond ASCII comes in the ANSI code page"
+if within_budget "$name"; then
+    printf '\xff\xfe/\0d\0001\0\xe4\0\r\0\n\0' >"$WORK/batch_umlaut"
+    kelp_from file "$WORK/batch_umlaut" "$DE" /q /s /b
+    # a-umlaut: E4 in the German ANSI code page 1252, then 84 in the OEM
+    # code page 850 that standard error is written in
+    if [ "$RC" -eq 2 ] && LC_ALL=C grep -qF $'line 1: /d "1\x84"' "$ERR"; then
+        pass "$name"
+    else
+        fail "$name" "exit code $RC, or no message with the date's bytes"
+        show_bytes "error output" "$ERR"
+    fi
+fi
+
 name="/b /x /u from a file in Europe/Berlin: the forms on one line"
 if within_budget "$name"; then
     printf '/d25.12.2017 /t10:20:30\n' >"$WORK/batch_utc"
