@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/strict_reading.h"
+#include "app/zone_notes.h"
 #include "kelpworth/stamp.h"
 #include "platform/platform.h"
 #include "stamp/calendar.h"
@@ -89,6 +90,10 @@ TUtcFields UtcOfLocal(const TStampFields& local, bool strict, char timeSep) {
     TStampFields read = local;
     FieldsOfSeconds(seconds, local.Fourth, read);
     const std::string moment = MomentText(read, timeSep);
+    TZoneNotes zone = PlatformZoneNotes(read.Year, strict);
+    utc.Notes = std::move(zone.Notes);
+    utc.Refused = zone.Refused;
+    if (utc.Refused) return utc;
     if (offsets.Kind == TLocalTimeKind::Unknown) {
         utc.Notes.push_back("/u: the time zone gives no UTC offset for " + moment);
         utc.Refused = true;
@@ -254,6 +259,9 @@ TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request,
     AddLine(outcome.Lines, "", IsoForm(stamp, request.Utc));
     TStampMoment shown = FieldsOfStamp(stamp);
     if (request.Utc) {
+        TZoneNotes zone = PlatformZoneNotes(shown.Year, request.Strict);
+        if (zone.Refused) return Refused(std::move(zone.Notes));
+        outcome.Messages.insert(outcome.Messages.end(), zone.Notes.begin(), zone.Notes.end());
         std::int32_t offset = 0;
         const auto seconds = static_cast<std::int64_t>(stamp / UnitsPerSecond);
         if (!platform::UtcOffsetAt(seconds, offset)) {
