@@ -22,7 +22,7 @@ constexpr std::int64_t FourHundredYears = 146'097 * SecondsPerDay;
 // Offsets lie within a day of UTC: the local time of a UTC moment in the
 // first two days of 1601 may lie before 1601.
 constexpr std::int64_t StartReach = 2 * SecondsPerDay;
-constexpr WORD FirstYear = 1601;
+constexpr WORD FirstSystemTimeYear = 1601;
 
 std::int32_t SecondOfDay(const SYSTEMTIME& time) {
     return time.wHour * 3600 + time.wMinute * 60 + time.wSecond;  // 0 to 86,399
@@ -34,8 +34,12 @@ std::int32_t OffsetBetween(const SYSTEMTIME& utc, const SYSTEMTIME& local) {
     const auto dateKey = [](const SYSTEMTIME& time) {
         return (time.wYear * 100 + time.wMonth) * 100 + time.wDay;
     };
-    const int dayStep = dateKey(local) == dateKey(utc) ? 0 : dateKey(local) > dateKey(utc) ? 1 : -1;
-    return dayStep * 86'400 + SecondOfDay(local) - SecondOfDay(utc);  // -86,399 to 86,399 + 86,400
+    const int dayStep = dateKey(local) == dateKey(utc)  ? 0
+                        : dateKey(local) > dateKey(utc) ? 1
+                                                        : -1;
+    // -172,799 to 172,799; within a day of 0 for any real offset
+    return dayStep * static_cast<std::int32_t>(SecondsPerDay) + SecondOfDay(local) -
+           SecondOfDay(utc);
 }
 
 // The zone, read once: its dynamic data and the years that data covers.
@@ -44,16 +48,29 @@ struct TZone {
     bool Known = false;
     bool HasYears = false;  // false: one set of rules for every year
     DWORD FirstYear = 0;
-    DWORD LastYear = 0;
 };
+
+// GetDynamicTimeZoneInformationEffectiveYears lives in ADVAPI32, which the
+// program does not import: loaded only by /u, so that no other run loads
+// one more library; missing before Windows 8, then the zone counts as one
+// set of rules.
+bool ReadFirstYear(DYNAMIC_TIME_ZONE_INFORMATION& zone, DWORD& first) {
+    using TEffectiveYears = DWORD(WINAPI*)(PDYNAMIC_TIME_ZONE_INFORMATION, LPDWORD, LPDWORD);
+    const HMODULE library = LoadLibraryA("advapi32.dll");
+    if (library == nullptr) return false;
+    // Through the generic function type, which the compiler lets any
+    // function pointer pass through.
+    const auto call = reinterpret_cast<TEffectiveYears>(reinterpret_cast<void (*)()>(
+        GetProcAddress(library, "GetDynamicTimeZoneInformationEffectiveYears")));
+    DWORD last = 0;
+    return call != nullptr && call(&zone, &first, &last) == ERROR_SUCCESS;
+}
 
 const TZone& SystemZone() {
     static const TZone zone = [] {
         TZone read;
         read.Known = GetDynamicTimeZoneInformation(&read.Dynamic) != TIME_ZONE_ID_INVALID;
-        read.HasYears = read.Known && GetDynamicTimeZoneInformationEffectiveYears(
-                                          &read.Dynamic, &read.FirstYear, &read.LastYear) ==
-                                          ERROR_SUCCESS;
+        read.HasYears = read.Known && ReadFirstYear(read.Dynamic, read.FirstYear);
         return read;
     }();
     return zone;
@@ -103,7 +120,8 @@ bool UtcOffsetAt(std::int64_t utcSeconds, std::int32_t& offsetSeconds) {
     SYSTEMTIME utc = {};
     SYSTEMTIME local = {};
     if (FileTimeToSystemTime(&utcFile, &utc) == 0) return false;
-    const TIME_ZONE_INFORMATION* rules = RulesOfYear(nearStart ? FirstYear : utc.wYear);
+    const TIME_ZONE_INFORMATION* rules =
+        RulesOfYear(nearStart ? FirstSystemTimeYear : utc.wYear);
     if (rules == nullptr || SystemTimeToTzSpecificLocalTime(rules, &utc, &local) == 0) {
         return false;
     }
