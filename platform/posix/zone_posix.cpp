@@ -33,12 +33,26 @@ std::string ZoneFilePath(const std::string& name) {
     return base + "/" + name;
 }
 
+// The C library reads a text that is nearly a rule (an offset past 24
+// hours, a rule cut short) as far as it can: only a zone that keeps UTC in
+// winter and in summer is one it fell back from.
+bool ReadAsUtc() {
+    // 15.01.2017 and 15.07.2017, 00:00 UTC
+    for (const time_t moment : {time_t{1'484'438'400}, time_t{1'500'076'800}}) {
+        struct tm local = {};
+        if (::localtime_r(&moment, &local) == nullptr || local.tm_gmtoff != 0) return false;
+    }
+    return true;
+}
+
 std::string UnknownZoneOfEnvironment() {
     const char* zone = std::getenv("TZ");
     if (zone == nullptr) return {};
-    const std::string given = zone;
+    std::string given = zone;
     const std::string name = given.empty() || given.front() != ':' ? given : given.substr(1);
-    if (name.empty() || IsZoneFile(ZoneFilePath(name)) || IsZoneRuleText(name)) return {};
+    if (name.empty() || IsZoneFile(ZoneFilePath(name)) || IsZoneRuleText(name) || !ReadAsUtc()) {
+        return {};
+    }
     return given;
 }
 

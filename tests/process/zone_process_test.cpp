@@ -91,6 +91,8 @@ TEST_F(ZoneOfTz, ANoteExactlyWhereTheCLibraryFallsBackToUtc) {
         {{"TZ=<+0330>-3:30"}, nullptr},
         {{"TZ=CET-1CEST,M3.5.0,M10.5.0/3"}, nullptr},
         {{"TZ=JST-9"}, nullptr},
+        {{"TZ=ABC25"}, nullptr},         // no rule, but read as far as it goes
+        {{"TZ=ABC5XYZ,M3.2.0"}, nullptr},
         {{"TZ="}, nullptr},  // UTC asked for
         {{"TZ"}, nullptr},   // unset: the system's zone
         {{"TZ=Europe/Berln"}, "Europe/Berln"},
