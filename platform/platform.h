@@ -149,9 +149,10 @@ bool UtcOffsetAt(std::int64_t utcSeconds, std::int32_t& offsetSeconds);
 // Where the zone that UtcOffsetAt applies is not the one the user chose:
 // the name the user gave (TZ on POSIX) when it names neither a zone file of
 // the system nor a valid TZ rule and the C library, finding nothing it can
-// read, uses UTC in its place without a word. Empty where the zone is the one chosen, the system's own
-// (TZ unset) or UTC asked for (TZ empty, as the C library reads it). Win32
-// takes the zone from the system's settings: always empty there.
+// read, uses UTC in its place without a word. Empty where the zone is the
+// one chosen, the system's own (TZ unset) or UTC asked for (TZ empty, as
+// the C library reads it). Win32 takes the zone from the system's
+// settings: always empty there.
 std::string UnknownZoneName();
 
 // The year whose rules UtcOffsetAt applies to moments in `year`: the year

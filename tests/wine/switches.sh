@@ -197,7 +197,8 @@ kelpworth: /u: the system has no rules of this time zone for 30828: the rules of
 fi
 
 # The local time of the stamp 0 west of Greenwich lies in 1600; the lines
-# up to the local ISO form (the short form is the app's part).
+# up to the local ISO form: the short form below them is written from the
+# moment the app passes, which the test of the user's forms covers below.
 name="/r /u of the stamp 0 in New York: its local time on 31.12.1600"
 if within_budget "$name"; then
     TZ=America/New_York kelp "$DE" "" /q /u /r0
