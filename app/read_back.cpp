@@ -9,6 +9,7 @@
 #include "stamp/stamp_reading.h"
 #include "stamp/system_time.h"
 #include "stamp/zone_decision.h"
+#include "stamp/zone_notes.h"
 #include "stamp/zone_offsets.h"
 
 namespace kelpworth {
@@ -60,6 +61,9 @@ TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request) {
     AddLine(outcome.Lines, "", IsoForm(stamp, request.Utc));
     TStampMoment shown = FieldsOfStamp(stamp);
     if (request.Utc) {
+        TZoneNotes zone = PlatformZoneNotes(shown.Year, request.Strict);
+        if (zone.Refused) return Refused(std::move(zone.Notes));
+        outcome.Messages.insert(outcome.Messages.end(), zone.Notes.begin(), zone.Notes.end());
         std::int32_t offset = 0;
         const auto seconds = static_cast<std::int64_t>(stamp / UnitsPerSecond);
         if (!platform::UtcOffsetAt(seconds, offset)) {

@@ -77,7 +77,8 @@ TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
         converted = result.Fields;
         if (request.Utc) {
             TUtcFields utc =
-                UtcOfLocal(result.Fields, request.Strict, settings.TimeSep, platform::UtcOffsetAt);
+                UtcOfLocal(result.Fields, request.Strict, settings.TimeSep,
+                                        platform::UtcOffsetAt, PlatformZoneNotes);
             if (utc.Refused) return Refused(std::move(utc.Notes));
             outcome.Messages = std::move(utc.Notes);
             converted = utc.Fields;

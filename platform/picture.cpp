@@ -65,7 +65,59 @@ int RenderPicture(const char* picture, char* buffer, int size, Field field) {
     return Finish(out, buffer, size);
 }
 
+// True when every unquoted run of letters in the picture is one that
+// `isNumber` takes (letter, run length).
+template <typename IsNumber>
+bool HasOnlyNumbers(const char* picture, IsNumber isNumber) {
+    std::string ignored;
+    for (std::size_t at = 0; picture[at] != '\0';) {
+        const char c = picture[at];
+        if (c == '\'') {
+            at = CopyQuoted(picture, at, ignored);
+            continue;
+        }
+        const std::size_t run = RunLength(picture, at);
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        if (letter && !isNumber(c, run)) return false;
+        at += run;
+    }
+    return true;
+}
+
 }  // namespace
+
+bool IsNumericDatePicture(const char* picture) {
+    return HasOnlyNumbers(picture, [](char c, std::size_t run) {
+        return ((c == 'd' || c == 'M') && run <= 2) || c == 'y';
+    });
+}
+
+bool IsNumericTimePicture(const char* picture) {
+    return HasOnlyNumbers(picture, [](char c, std::size_t) {
+        return c == 'H' || c == 'h' || c == 'm' || c == 's';
+    });
+}
+
+std::string WithTimeMarker(const char* picture, const std::string& marker) {
+    std::string out;
+    std::string ignored;
+    for (std::size_t at = 0; picture[at] != '\0';) {
+        const std::size_t run =
+            picture[at] == '\'' ? CopyQuoted(picture, at, ignored) - at : RunLength(picture, at);
+        if (picture[at] != 't') {
+            out.append(picture + at, run);
+        } else {
+            out += '\'';
+            for (const char c : run == 1 ? marker.substr(0, 1) : marker) {
+                out += c;
+                if (c == '\'') out += '\'';
+            }
+            out += '\'';
+        }
+        at += run;
+    }
+    return out;
+}
 
 int RenderDatePicture(const TSystemTime& time, const char* picture, char* buffer, int size) {
     return RenderPicture(picture, buffer, size, [&](char c, std::size_t run, std::string& out) {

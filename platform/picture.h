@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -15,5 +16,15 @@ namespace kelpworth::platform {
 int RenderDatePicture(const TSystemTime& time, const char* picture, char* buffer, int size);
 int RenderTimePicture(const TSystemTime& time, std::uint32_t flags, const char* picture,
                       char* buffer, int size);
+
+// True when every field of the picture is one the renderer above writes
+// as a number: no day or month name, no era, no AM/PM marker; a date
+// picture's fields are d, dd, M, MM and y, a time picture's H, h, m and s.
+bool IsNumericDatePicture(const char* picture);
+bool IsNumericTimePicture(const char* picture);
+
+// The time picture with its AM/PM marker fields (t: the marker's first
+// character, tt: all of it) replaced by the marker as quoted text.
+std::string WithTimeMarker(const char* picture, const std::string& marker);
 
 }  // namespace kelpworth::platform

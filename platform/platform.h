@@ -154,6 +154,22 @@ TSystemTime ReadUniversalTime();
 // /etc/localtime). False when the zone has no answer.
 bool UtcOffsetAt(std::int64_t utcSeconds, std::int32_t& offsetSeconds);
 
+// Where the zone that UtcOffsetAt applies is not the one the user chose:
+// the name the user gave (TZ on POSIX) when it names neither a zone file of
+// the system nor a valid TZ rule and the C library, finding nothing it can
+// read, uses UTC in its place without a word. Empty where the zone is the
+// one chosen, the system's own (TZ unset) or UTC asked for (TZ empty, as
+// the C library reads it). Win32 takes the zone from the system's
+// settings: always empty there.
+std::string UnknownZoneName();
+
+// The year whose rules UtcOffsetAt applies to moments in `year`: the year
+// itself where the platform has rules for it, or keeps one set of rules for
+// every year; else the nearest year it has rules for (on Win32 the first
+// year of the zone's dynamic data, or 30827, the last year a SYSTEMTIME
+// holds). POSIX has the zone's rules for every year.
+std::int32_t ZoneRulesYear(std::int32_t year);
+
 // For messages: how a user of this platform chooses regional settings
 // that write dates as day.month.year.
 std::string DayMonthYearLocaleHint();

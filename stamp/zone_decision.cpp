@@ -28,7 +28,7 @@ std::string UtcText(std::int64_t localSeconds, std::int32_t offset, char timeSep
 }  // namespace
 
 TUtcFields UtcOfLocal(const TStampMoment& local, bool strict, char timeSep,
-                      const TUtcOffsetLookup& offsetAt) {
+                      const TUtcOffsetLookup& offsetAt, const TZoneNotesLookup& zoneNotes) {
     TUtcFields utc;
     const std::int64_t seconds = SecondsOfFields(local);
     const TLocalTimeOffsets offsets = OffsetsOfLocalTime(seconds, offsetAt);
@@ -37,6 +37,10 @@ TUtcFields UtcOfLocal(const TStampMoment& local, bool strict, char timeSep,
     TStampMoment read = local;
     FieldsOfSeconds(seconds, local.Units, read);
     const std::string moment = MomentText(read, timeSep);
+    TZoneNotes zone = zoneNotes(read.Year, strict);
+    utc.Notes = std::move(zone.Notes);
+    utc.Refused = zone.Refused;
+    if (utc.Refused) return utc;
     if (offsets.Kind == TLocalTimeKind::Unknown) {
         utc.Notes.push_back("/u: the time zone gives no UTC offset for " + moment);
         utc.Refused = true;

@@ -5,10 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "kelpworth/stamp.h"
+#include "stamp/zone_notes.h"
 #include "stamp/zone_offsets.h"
 
 namespace kelpworth {
@@ -26,8 +28,12 @@ struct TUtcFields {
 // answers for, by the zone's rules for that date. Dates and times in the
 // notes are written dd.mm.yyyy with `timeSep` between hours, minutes and
 // seconds.
+// `zoneNotes` says what the user is owed about the zone itself for a
+// moment of a year (a zone named but unknown, another year's rules); its
+// notes come first, and a refusal among them ends the conversion.
+using TZoneNotesLookup = std::function<TZoneNotes(std::int32_t year, bool strict)>;
 TUtcFields UtcOfLocal(const TStampMoment& local, bool strict, char timeSep,
-                      const TUtcOffsetLookup& offsetAt);
+                      const TUtcOffsetLookup& offsetAt, const TZoneNotesLookup& zoneNotes);
 
 // "25.12.2017 10:20:30" with the given time separator.
 std::string MomentText(const TStampMoment& fields, char timeSep);

@@ -177,6 +177,14 @@ bool UtcOffsetAt(std::int64_t utcSeconds, std::int32_t& offsetSeconds) {
     return true;
 }
 
+std::string UnknownZoneName() { return Fake().UnknownZone; }
+
+std::int32_t ZoneRulesYear(std::int32_t year) {
+    if (Fake().FirstRulesYear != 0 && year < Fake().FirstRulesYear) return Fake().FirstRulesYear;
+    if (Fake().LastRulesYear != 0 && year > Fake().LastRulesYear) return Fake().LastRulesYear;
+    return year;
+}
+
 std::string DayMonthYearLocaleHint() { return Fake().LocaleHint; }
 
 LocaleId ThreadLocale() { return Fake().ThreadLocaleId; }

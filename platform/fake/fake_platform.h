@@ -38,6 +38,12 @@ struct TFakePlatform {
     std::int32_t ZoneOffset = 0;
     std::vector<std::pair<std::int64_t, std::int32_t>> ZoneChanges;
     bool ZoneAnswers = true;
+    // the zone named but unknown (UTC used in its place); empty: none
+    std::string UnknownZone;
+    // the years the zone's rules cover, 0: no end; a year outside takes the
+    // rules of the nearest end
+    std::int32_t FirstRulesYear = 0;
+    std::int32_t LastRulesYear = 0;
     std::string LocaleHint = "a day.month.year locale";
 
     // standard output

@@ -1,4 +1,5 @@
 // The local clock and the system's date and time renderer.
+#include "platform/picture.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_headers.h"
 
@@ -32,6 +33,35 @@ TSystemTime FromNative(const SYSTEMTIME& native) {
     time.Second = native.wSecond;
     time.Milliseconds = native.wMilliseconds;
     return time;
+}
+
+std::string UserLocaleItem(LCTYPE item) {
+    char text[128] = {};
+    return GetLocaleInfoA(LOCALE_USER_DEFAULT, item, text, sizeof text) == 0 ? std::string()
+                                                                             : text;
+}
+
+// The user's short date and time pictures written by the tool's own
+// renderer, for the dates GetDateFormatA refuses (before 1601, and past
+// what a SYSTEMTIME holds). Empty where a picture has a field that is no
+// number (a name, an era).
+std::string OwnUserForms(const TSystemTime& time) {
+    const std::string datePicture = UserLocaleItem(LOCALE_SSHORTDATE);
+    const std::string marker = UserLocaleItem(time.Hour < 12 ? LOCALE_S1159 : LOCALE_S2359);
+    const std::string timePicture =
+        WithTimeMarker(UserLocaleItem(LOCALE_STIMEFORMAT).c_str(), marker);
+    if (datePicture.empty() || timePicture.empty() ||
+        !IsNumericDatePicture(datePicture.c_str()) ||
+        !IsNumericTimePicture(timePicture.c_str())) {
+        return {};
+    }
+    char date[128] = {};
+    char clock[128] = {};
+    if (RenderDatePicture(time, datePicture.c_str(), date, sizeof date) == 0 ||
+        RenderTimePicture(time, 0, timePicture.c_str(), clock, sizeof clock) == 0) {
+        return {};
+    }
+    return std::string(date) + " " + clock;
 }
 
 }  // namespace
@@ -69,7 +99,7 @@ std::string UserDateTimeText(const TSystemTime& time) {
     if (GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &native, nullptr, date, sizeof date) ==
             0 ||
         GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &native, nullptr, clock, sizeof clock) == 0) {
-        return {};
+        return OwnUserForms(time);
     }
     return std::string(date) + " " + clock;
 }

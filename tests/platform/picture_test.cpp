@@ -42,5 +42,29 @@ TEST(Picture, ReportsATextThatDoesNotFit) {
     EXPECT_EQ(RenderDatePicture(time, "dd.MM.yyyy", exact, sizeof exact), 11);
 }
 
+// Where the system renders no date, its pictures are rendered here only
+// when every field is a number.
+TEST(Picture, TellsNumericPicturesFromPicturesWithNames) {
+    for (const char* picture : {"dd.MM.yyyy", "M/d/yyyy", "yyyy-MM-dd", "d.M.yy", "dd'd'MM"}) {
+        EXPECT_TRUE(IsNumericDatePicture(picture)) << picture;
+    }
+    for (const char* picture : {"ddd dd.MM.yyyy", "dd MMM yyyy", "dd.MM.yyyy gg", "dd.MM.yyyyx"}) {
+        EXPECT_FALSE(IsNumericDatePicture(picture)) << picture;
+    }
+    for (const char* picture : {"HH:mm:ss", "h:mm:ss 'Uhr'", "H.mm"}) {
+        EXPECT_TRUE(IsNumericTimePicture(picture)) << picture;
+    }
+    EXPECT_FALSE(IsNumericTimePicture("h:mm:ss tt"));
+}
+
+TEST(Picture, PutsTheAmPmMarkerInAsText) {
+    EXPECT_EQ(WithTimeMarker("h:mm:ss tt", "PM"), "h:mm:ss 'PM'");
+    EXPECT_EQ(WithTimeMarker("t h:mm", "AM"), "'A' h:mm");
+    EXPECT_EQ(WithTimeMarker("HH:mm 'tt' tt", "o'c"), "HH:mm 'tt' 'o''c'");
+    const TSystemTime evening{1600, 12, 0, 31, 19, 3, 58, 0};
+    EXPECT_EQ(Time(evening, WithTimeMarker("h:mm:ss tt", "PM").c_str(), 0), "7:03:58 PM");
+    EXPECT_EQ(Date(evening, "M/d/yyyy"), "12/31/1600");
+}
+
 }  // namespace
 }  // namespace kelpworth::platform

@@ -206,3 +206,76 @@ if within_budget "$name"; then
     kelp_from pipe "$WORK/stamps" "$DE" /q /b /r
     check "$name" 0 $'2017-12-25T10:20:29.0000000\t25.12.2017 10:20:29\n2017-12-25T10:20:29.0000000\t25.12.2017 10:20:29\n' ""
 fi
+
+# Zone rules Windows does not have. Wine's New York has dynamic data for
+# 2000 to 2007; its Berlin keeps one set of rules for every year.
+NY_NO_RULES_1900="kelpworth: /u: the system has no rules of this time zone for 1900: the rules of 2000 are used
+"
+name="/u before the zone's dynamic data: the note names the year whose rules were used"
+if within_budget "$name"; then
+    kelp "$DE" "" /q /d15.07.1900 /t16:00:00   # 12:00 at -04:00, the summer time of 2000
+    utc_stamp=$(cat "$OUT")
+    TZ=America/New_York kelp "$DE" "" /q /u /d15.07.1900 /t12:00:00
+    check "$name" 0 "$utc_stamp"$'\n' "$NY_NO_RULES_1900"
+fi
+
+name="/s /u before the zone's dynamic data: refused, exit code 2"
+if within_budget "$name"; then
+    TZ=America/New_York kelp "$DE" "" /q /s /u /d15.07.1900 /t12:00:00
+    check "$name" 2 "" "kelpworth: /u: the system has no rules of this time zone for 1900 (the nearest are those of 2000); a strict reading needs the rules of the date's own year
+"
+fi
+
+name="/s /u after the zone's dynamic data: its last year holds, no note"
+if within_budget "$name"; then
+    TZ=America/New_York kelp "$DE" "" /q /s /u /d25.12.2017 /t10:20:30
+    check "$name" 0 $'0x01D37D93-0xE6387300\n' ""
+fi
+
+name="/s /u where Windows keeps one set of rules: applied to every year, no note"
+if within_budget "$name"; then
+    TZ=Europe/Berlin kelp "$DE" "" /q /s /u /d15.07.1900 /t12:00:00
+    check "$name" 0 $'0x014FD0CB-0x1E199000\n' ""
+fi
+
+name="/r /u past 30827: the note names the year whose rules were used"
+if within_budget "$name"; then
+    TZ=Europe/Berlin kelp "$DE" "" /q /u /r0x7FFFFFFF-0xFFFFFFFF
+    check "$name" 0 $'30828-09-14T02:48:05.4775807Z\n30828-09-14T03:48:05.4775807+01:00\n14.9.30828 03:48:05\n' "kelpworth: /r: the stamp 0x7FFFFFFF-0xFFFFFFFF often stands for \"never\" (directories, account expiry)
+kelpworth: /u: the system has no rules of this time zone for 30828: the rules of 30827 are used
+"
+    TZ=Europe/Berlin kelp "$DE" "" /q /s /u /r0x7FFFFFFF-0xFFFFFFFF
+    check "/s $name" 2 "" "kelpworth: /u: the system has no rules of this time zone for 30828 (the nearest are those of 30827); a strict reading needs the rules of the date's own year
+"
+fi
+
+# The local time of the stamp 0 west of Greenwich lies in 1600; the lines
+# up to the local ISO form: the short form below them is written from the
+# moment the app passes, which the test of the user's forms covers below.
+name="/r /u of the stamp 0 in New York: its local time on 31.12.1600"
+if within_budget "$name"; then
+    TZ=America/New_York kelp "$DE" "" /q /u /r0
+    want_err="kelpworth: /r: the stamp 0 often stands for \"not set\"
+kelpworth: /u: the system has no rules of this time zone for 1601: the rules of 2000 are used
+"
+    if [ "$RC" -eq 0 ] && [ "$(head -n 2 "$OUT")" = $'1601-01-01T00:00:00.0000000Z\n1600-12-31T19:00:00.0000000-05:00' ] &&
+        [ "$(cat "$ERR")" = "${want_err%$'\n'}" ]; then
+        pass "$name"
+    else
+        fail "$name" "exit code $RC, output $(tr '\n' '|' <"$OUT"), error $(tr '\n' '|' <"$ERR")"
+    fi
+fi
+
+# The short form of a date the system renders none of: the locale's own
+# pictures, written by the tool.
+USER_FORMS="$BUILD_DIR/tests/wine/kelpworth_user_forms.exe"
+for forms in "$DE|31.12.1600 19:03:58" "$US|12/31/1600 7:03:58 PM" "$FI|31.12.1600 19.03.58"; do
+    locale=${forms%%|*}
+    name="the short form of 31.12.1600 19:03:58 in $locale"
+    if ! [ -f "$USER_FORMS" ]; then
+        skip "$name" "$USER_FORMS is not built"
+    elif within_budget "$name"; then
+        launch "$locale" "" wine "$USER_FORMS" 1600 12 31 19 3 58
+        check "$name" 0 "${forms#*|}" ""
+    fi
+done
