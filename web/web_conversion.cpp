@@ -170,7 +170,11 @@ TWebResult ConvertMoment(std::string_view text, const TZone& zone) {
                                 moment.Units;  // 0 .. LastStamp
     AddEveryForm(result, stamp);
     AddValue(result, "iso", IsoForm(stamp, true));
-    AddValue(result, "local", LocalIsoForm(stamp, offsets.Offset));
+    // The moment as the zone shows it: a missing local time read with the
+    // offset before the change is shown with the offset after it.
+    std::int32_t shownOffset = offsets.Offset;
+    if (!utc && !zone.OffsetAt(utcSeconds, shownOffset)) shownOffset = offsets.Offset;
+    AddValue(result, "local", LocalIsoForm(stamp, shownOffset));
     AddConsoleTool(result, moment, stamp, zone, utc);
     return result;
 }
