@@ -206,6 +206,7 @@ async function convertLines() {
   const started = performance.now();
   const parts = [];
   let converting = 0;  // of the time, in the module
+  let yielding = 0;
   let lineCount = 0;
   const total = text === '' ? 0 : text.split('\n').length - (text.endsWith('\n') ? 1 : 0);
   let start = 0;
@@ -224,11 +225,14 @@ async function convertLines() {
     if (performance.now() - lastAnswer >= StepMilliseconds && start < text.length) {
       progress.value = lineCount / total;
       status.textContent = `${lineCount.toLocaleString('en')} of ${total.toLocaleString('en')} lines`;
+      const yieldStarted = performance.now();
       await new Promise((resolve) => { setTimeout(resolve, 0); });
+      yielding += performance.now() - yieldStarted;
       if (run !== linesRun) return;
       lastAnswer = performance.now();
     }
   }
+  const showStarted = performance.now();
   linesResult = parts.join('');
   const shown = byId('lines-result');
   if (total > ShownResultLines) {
@@ -239,6 +243,8 @@ async function convertLines() {
     shown.value = linesResult;
   }
   progress.value = 1;
+  document.body.dataset.linesShowMs = String(Math.round(performance.now() - showStarted));
+  document.body.dataset.linesYieldMs = String(Math.round(yielding));
   const milliseconds = Math.round(performance.now() - started);
   status.textContent = `${total.toLocaleString('en')} lines converted in ${milliseconds} ms`;
   document.body.dataset.linesMs = String(milliseconds);
@@ -273,4 +279,6 @@ byId('convert-lines').addEventListener('click', convertLines);
 byId('copy-lines').addEventListener('click', () => copyText(linesResult, 'the results of the lines'));
 byId('download-lines').addEventListener('click', downloadLines);
 loadState();
+// Milliseconds from the start of navigation to the first result shown.
+document.body.dataset.firstResultMs = String(performance.now());
 document.body.dataset.ready = 'true';
