@@ -131,10 +131,10 @@ bool LooksLikeMoment(std::string_view text) {
 }
 
 TMomentReading ReadMomentText(std::string_view text) {
-    const std::string trimmed = TrimText(text);
-    std::string_view rest = trimmed;
+    std::string_view rest = text;
     TMomentReading reading = ReadDate(rest);
     if (reading.Failed != TMomentField::None) return reading;
+    const std::size_t dateLength = text.size() - rest.size();
     if (TakeChar(rest, 'T') || TakeChar(rest, 't') || TakeChar(rest, ' ')) {
         while (TakeChar(rest, ' ')) {
         }
@@ -143,7 +143,7 @@ TMomentReading ReadMomentText(std::string_view text) {
     reading.Utc = TakeChar(rest, 'Z') || TakeChar(rest, 'z');
     if (!rest.empty()) {
         // The rest is not quoted: a result line holds no tab or line end.
-        const bool inTime = trimmed.size() - rest.size() > 10;
+        const bool inTime = text.size() - rest.size() > dateLength;
         return Failure(inTime ? TMomentField::Time : TMomentField::Date,
                        inTime ? "more than a time of day: " + std::string(TimeForm)
                               : "more than a date: " + std::string(DateForm) +

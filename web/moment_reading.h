@@ -28,7 +28,7 @@ struct TMomentReading {
 bool LooksLikeMoment(std::string_view text);
 
 // The calendar and the clock decide here; the range of the stamp is the
-// caller's (the zone moves it).
+// caller's (the zone moves it). The text comes without blanks around it.
 TMomentReading ReadMomentText(std::string_view text);
 
 }  // namespace kelpworth::web

@@ -65,9 +65,20 @@ std::string ZoneNote(const TLocalTimeOffsets& offsets, std::int64_t localSeconds
            other;
 }
 
-// The console tool's command line for the moment and the stamp line it
-// prints, with why that line is not the exact stamp; nothing where the
-// tool reads no such date.
+// The stamp line the console tool prints for the moment (whole seconds),
+// where it is not the exact count of that second; nothing where the tool
+// reads no such date.
+std::optional<std::uint64_t> ConsoleStampIfOther(const TStampMoment& local, std::uint64_t stamp) {
+    const TStampMoment inUtc = FieldsOfStamp(stamp);
+    if (local.Year > ToolLastYear || inUtc.Year > ToolLastYear) return std::nullopt;
+    const std::uint64_t kept = StampOfFields(inUtc.Year, inUtc.Month, inUtc.Day, inUtc.Hour,
+                                             inUtc.Minute, inUtc.Second, 0);
+    if (kept == stamp - inUtc.Units) return std::nullopt;
+    return kept;
+}
+
+// The console tool's command line for the moment and, where it prints
+// another stamp line or drops the fraction, a note with that line and why.
 void AddConsoleTool(TWebResult& result, const TStampMoment& local, std::uint64_t stamp,
                     const TZone& zone, bool utc) {
     const TStampMoment inUtc = FieldsOfStamp(stamp);
@@ -77,26 +88,24 @@ void AddConsoleTool(TWebResult& result, const TStampMoment& local, std::uint64_t
                      UnsignedDecimalText(local.Year) + " /t" + TwoDigits(local.Hour) + ":" +
                      TwoDigits(local.Minute) + ":" + TwoDigits(local.Second) +
                      (utc ? "" : " /u");
-    const std::uint64_t kept = StampOfFields(inUtc.Year, inUtc.Month, inUtc.Day, inUtc.Hour,
-                                             inUtc.Minute, inUtc.Second, 0);
-    const std::uint64_t wholeSecond = stamp - inUtc.Units;
     const std::string takesWholeSeconds =
         inUtc.Units != 0 ? ", which takes whole seconds," : "";
-    if (kept == wholeSecond) {
+    const std::optional<std::uint64_t> kept = ConsoleStampIfOther(local, stamp);
+    if (!kept) {
         if (inUtc.Units != 0) {
             result.Notes.push_back("The console tool" + takesWholeSeconds + " prints " +
-                                   StampText(kept) + " for this input.");
+                                   StampText(stamp - inUtc.Units) + " for this input.");
         }
         return;
     }
+    result.ConsoleStamp = StampText(*kept);
     // Days 02.01.1601 to 29.12.1899 lie before the arithmetic's day 0.
-    result.ConsoleStamp = StampText(kept);
     const bool beforeDayZero =
         (inUtc.Year > 1601 || inUtc.Month > 1 || inUtc.Day > 1) &&
         (inUtc.Year < 1899 || (inUtc.Year == 1899 && (inUtc.Month < 12 || inUtc.Day < 30)));
     result.Notes.push_back(
-        "The console tool" + takesWholeSeconds + " prints " + StampText(kept) +
-        " for this input, " + IsoForm(kept, true) + ": its kept arithmetic " +
+        "The console tool" + takesWholeSeconds + " prints " + result.ConsoleStamp +
+        " for this input, " + IsoForm(*kept, true) + ": its kept arithmetic " +
         (beforeDayZero ? "counts the time of day backwards before 30.12.1899"
                        : "comes out one second short") +
         ". The stamp above is the exact count.");
@@ -110,98 +119,133 @@ void AddEveryForm(TWebResult& result, std::uint64_t stamp) {
     AddValue(result, "reg", RegistryForm(stamp));
 }
 
-const std::string* ValueOf(const TWebResult& result, std::string_view form) {
-    for (const TFormValue& value : result.Values) {
-        if (value.Form == form) return &value.Text;
+// A moment's count in the zone, before any text is made of it.
+struct TMomentCount {
+    std::uint64_t Stamp = 0;
+    std::int64_t LocalSeconds = 0;
+    TLocalTimeOffsets Offsets;  // Unique at offset 0 in UTC
+    std::int32_t ShownOffset = 0;  // the zone's offset at the moment itself
+    bool Utc = true;
+};
+
+// False, with the refusal, when the moment has no count in the zone.
+bool CountOfMoment(const TStampMoment& moment, bool utc, const TZone& zone, TMomentCount& count,
+                   TWebResult& refusal) {
+    count.Utc = utc;
+    // Local seconds from 1601 up to 2.1e12 (year 65535) whatever the range
+    // of the stamp.
+    count.LocalSeconds =
+        DaysFrom1601({moment.Year, moment.Month, moment.Day}) * SecondsPerCivilDay +
+        moment.Hour * 3600 + moment.Minute * 60 + moment.Second;
+    count.Offsets.Kind = TLocalTimeKind::Unique;
+    if (!utc) {
+        count.Offsets = OffsetsOfLocalTime(count.LocalSeconds, zone.OffsetAt);
+        if (count.Offsets.Kind == TLocalTimeKind::Unknown) {
+            const std::optional<std::uint64_t> asIfUtc = StampOfMoment(moment);
+            refusal = Refusal("zone", "the zone " + zone.Name + " gives no UTC offset for " +
+                                          (asIfUtc ? IsoForm(*asIfUtc, false) : "this moment"));
+            return false;
+        }
     }
-    return nullptr;
+    const std::int64_t utcSeconds = count.LocalSeconds - count.Offsets.Offset;  // within a day
+    if (utcSeconds < 0) {
+        refusal = Refusal("date", "before the first stamp, 1601-01-01T00:00:00.0000000Z: the "
+                                  "count begins there");
+        return false;
+    }
+    if (static_cast<std::uint64_t>(utcSeconds) > LastStamp / UnitsPerSecond ||
+        static_cast<std::uint64_t>(utcSeconds) * UnitsPerSecond + moment.Units > LastStamp) {
+        refusal = Refusal("date", "after the last stamp, " + IsoForm(LastStamp, true) +
+                                      ": above it the top bit is set");
+        return false;
+    }
+    count.Stamp = static_cast<std::uint64_t>(utcSeconds) * UnitsPerSecond +
+                  moment.Units;  // 0 .. LastStamp
+    // A missing local time, read with the offset before the change, is
+    // shown as the zone shows that moment: with the offset after it.
+    count.ShownOffset = count.Offsets.Offset;
+    if (!utc && !zone.OffsetAt(utcSeconds, count.ShownOffset)) {
+        count.ShownOffset = count.Offsets.Offset;
+    }
+    return true;
 }
 
-void AppendColumns(const TWebResult& result, std::initializer_list<std::string_view> forms,
-                   std::string& out) {
-    bool first = true;
-    for (const std::string_view form : forms) {
-        if (!first) out += '\t';
-        first = false;
-        if (const std::string* text = ValueOf(result, form)) out += *text;
+// False, with the refusal, when the text is no valid file time or the
+// zone has no offset for it.
+bool CountOfStampText(std::string_view text, const TZone& zone, std::uint64_t& stamp,
+                      std::int32_t& offset, TWebResult& refusal) {
+    const TStampTextReading reading = ReadStampText(text);
+    if (reading.Kind == TStampTextKind::NoForm) {
+        refusal = Refusal("stamp", "no stamp: " + std::string(FormsRead));
+        return false;
     }
+    if (reading.Kind == TStampTextKind::TooLarge) {
+        refusal = Refusal("stamp", "more than 64 bits: a stamp has 16 hexadecimal digits, 8 "
+                                   "bytes, or a decimal value up to 9223372036854775807");
+        return false;
+    }
+    stamp = reading.Stamp;
+    if ((stamp & TopBit) != 0) {
+        refusal = Refusal("stamp", StampText(stamp) +
+                                       " is no valid file time: its top bit is set (the last "
+                                       "is 0x7FFFFFFF-0xFFFFFFFF)");
+        return false;
+    }
+    offset = 0;
+    const auto seconds = static_cast<std::int64_t>(stamp / UnitsPerSecond);
+    if (!zone.Utc && !zone.OffsetAt(seconds, offset)) {
+        refusal = Refusal("zone", "the zone " + zone.Name + " gives no UTC offset for " +
+                                      IsoForm(stamp, true));
+        return false;
+    }
+    return true;
+}
+
+// The text without blanks and control characters around it.
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+    return text;
+}
+
+void AppendForms(std::string& out, std::uint64_t stamp) {
+    out += StampText(stamp);
+    out += '\t';
+    out += UnsignedDecimalText(stamp);
+    out += "\t0x";
+    out += HexForm(stamp);
+    out += '\t';
+    out += MemoryBytesForm(stamp);
+    out += '\t';
+    out += RegistryForm(stamp);
 }
 
 }  // namespace
 
 TWebResult ConvertMoment(std::string_view text, const TZone& zone) {
-    const TMomentReading reading = ReadMomentText(text);
+    const TMomentReading reading = ReadMomentText(Trimmed(text));
     if (reading.Failed != TMomentField::None) {
         return Refusal(reading.Failed == TMomentField::Date ? "date" : "time", reading.Problem);
     }
-    const TStampMoment& moment = reading.Moment;
-    const bool utc = reading.Utc || zone.Utc;
-    const std::optional<std::uint64_t> asIfUtc = StampOfMoment(moment);
-    // Local seconds from 1601 up to 2.1e12 (year 65535) whatever the range
-    // of the stamp.
-    const std::int64_t localSeconds =
-        DaysFrom1601({moment.Year, moment.Month, moment.Day}) * SecondsPerCivilDay +
-        moment.Hour * 3600 + moment.Minute * 60 + moment.Second;
-
+    TMomentCount count;
     TWebResult result;
-    TLocalTimeOffsets offsets;
-    offsets.Kind = TLocalTimeKind::Unique;
-    if (!utc) {
-        offsets = OffsetsOfLocalTime(localSeconds, zone.OffsetAt);
-        if (offsets.Kind == TLocalTimeKind::Unknown) {
-            return Refusal("zone", "the zone " + zone.Name + " gives no UTC offset for " +
-                                       (asIfUtc ? IsoForm(*asIfUtc, false) : "this moment"));
-        }
-        if (offsets.Kind != TLocalTimeKind::Unique) {
-            result.Notes.push_back(ZoneNote(offsets, localSeconds, moment.Units, zone.Name));
-        }
+    if (!CountOfMoment(reading.Moment, reading.Utc || zone.Utc, zone, count, result)) return result;
+    if (count.Offsets.Kind != TLocalTimeKind::Unique) {
+        result.Notes.push_back(
+            ZoneNote(count.Offsets, count.LocalSeconds, reading.Moment.Units, zone.Name));
     }
-    const std::int64_t utcSeconds = localSeconds - offsets.Offset;  // offsets within a day
-    if (utcSeconds < 0) {
-        return Refusal("date", "before the first stamp, 1601-01-01T00:00:00.0000000Z: the "
-                               "count begins there");
-    }
-    if (static_cast<std::uint64_t>(utcSeconds) > LastStamp / UnitsPerSecond ||
-        static_cast<std::uint64_t>(utcSeconds) * UnitsPerSecond + moment.Units > LastStamp) {
-        return Refusal("date", "after the last stamp, " + IsoForm(LastStamp, true) +
-                                   ": above it the top bit is set");
-    }
-    const std::uint64_t stamp = static_cast<std::uint64_t>(utcSeconds) * UnitsPerSecond +
-                                moment.Units;  // 0 .. LastStamp
-    AddEveryForm(result, stamp);
-    AddValue(result, "iso", IsoForm(stamp, true));
-    // The moment as the zone shows it: a missing local time read with the
-    // offset before the change is shown with the offset after it.
-    std::int32_t shownOffset = offsets.Offset;
-    if (!utc && !zone.OffsetAt(utcSeconds, shownOffset)) shownOffset = offsets.Offset;
-    AddValue(result, "local", LocalIsoForm(stamp, shownOffset));
-    AddConsoleTool(result, moment, stamp, zone, utc);
+    AddEveryForm(result, count.Stamp);
+    AddValue(result, "iso", IsoForm(count.Stamp, true));
+    AddValue(result, "local", LocalIsoForm(count.Stamp, count.ShownOffset));
+    AddConsoleTool(result, reading.Moment, count.Stamp, zone, count.Utc);
     return result;
 }
 
 TWebResult ReadStamp(std::string_view text, const TZone& zone) {
-    const std::string trimmed = TrimText(text);
-    const TStampTextReading reading = ReadStampText(trimmed);
-    if (reading.Kind == TStampTextKind::NoForm) {
-        return Refusal("stamp", "no stamp: " + std::string(FormsRead));
-    }
-    if (reading.Kind == TStampTextKind::TooLarge) {
-        return Refusal("stamp", "more than 64 bits: a stamp has 16 hexadecimal digits, 8 bytes, "
-                                "or a decimal value up to 9223372036854775807");
-    }
-    const std::uint64_t stamp = reading.Stamp;
-    if ((stamp & TopBit) != 0) {
-        return Refusal("stamp", StampText(stamp) +
-                                    " is no valid file time: its top bit is set (the last is "
-                                    "0x7FFFFFFF-0xFFFFFFFF)");
-    }
+    std::uint64_t stamp = 0;
     std::int32_t offset = 0;
-    const auto seconds = static_cast<std::int64_t>(stamp / UnitsPerSecond);
-    if (!zone.Utc && !zone.OffsetAt(seconds, offset)) {
-        return Refusal("zone", "the zone " + zone.Name + " gives no UTC offset for " +
-                                   IsoForm(stamp, true));
-    }
     TWebResult result;
+    if (!CountOfStampText(Trimmed(text), zone, stamp, offset, result)) return result;
     if (stamp == 0) result.Notes.emplace_back("0 often stands for \"not set\".");
     if (stamp == LastStamp) {
         result.Notes.emplace_back(
@@ -229,25 +273,49 @@ std::string ResultRecord(const TWebResult& result) {
 }
 
 void ConvertLines(std::string_view text, const TZone& zone, std::string& out) {
+    // The forms are written straight into `out`: a page converts 100,000
+    // lines within a second.
+    TWebResult refusal;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
+        const std::string_view line = Trimmed(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        const std::string trimmed = TrimText(line);
-        if (!trimmed.empty()) {
-            const bool moment = LooksLikeMoment(trimmed);
-            const TWebResult result =
-                moment ? ConvertMoment(trimmed, zone) : ReadStamp(trimmed, zone);
-            if (!result.Error.empty()) {
-                out += "error: " + result.Error;
-            } else if (moment) {
-                AppendColumns(result, {"halves", "decimal", "hex", "bytes", "reg", "iso"}, out);
-                if (!result.ConsoleStamp.empty()) out += '\t' + result.ConsoleStamp;
-            } else {
-                AppendColumns(result, {"iso", "local", "halves", "decimal", "hex", "bytes", "reg"},
-                              out);
-            }
+        if (line.empty()) {
+            out += '\n';
+            continue;
         }
+        if (LooksLikeMoment(line)) {
+            const TMomentReading reading = ReadMomentText(line);
+            TMomentCount count;
+            if (reading.Failed != TMomentField::None) {
+                out += "error: " + reading.Problem + '\n';
+            } else if (!CountOfMoment(reading.Moment, reading.Utc || zone.Utc, zone, count,
+                                      refusal)) {
+                out += "error: " + refusal.Error + '\n';
+            } else {
+                AppendForms(out, count.Stamp);
+                out += '\t';
+                out += IsoForm(count.Stamp, true);
+                if (const std::optional<std::uint64_t> kept =
+                        ConsoleStampIfOther(reading.Moment, count.Stamp)) {
+                    out += '\t';
+                    out += StampText(*kept);
+                }
+                out += '\n';
+            }
+            continue;
+        }
+        std::uint64_t stamp = 0;
+        std::int32_t offset = 0;
+        if (!CountOfStampText(line, zone, stamp, offset, refusal)) {
+            out += "error: " + refusal.Error + '\n';
+            continue;
+        }
+        out += IsoForm(stamp, true);
+        out += '\t';
+        out += LocalIsoForm(stamp, offset);
+        out += '\t';
+        AppendForms(out, stamp);
         out += '\n';
     }
 }
