@@ -8,6 +8,7 @@ const Forms = ['halves', 'hex', 'decimal', 'bytes', 'reg', 'iso', 'local'];
 const LinesPerStep = 5000;
 const StepMilliseconds = 100;  // a batch's steps before the page answers again
 const ShownResultLines = 20000;  // more go to copy and download only
+const FallbackCopyLimit = 1 << 20;  // characters copied through a selection
 
 const byId = (id) => document.getElementById(id);
 const formElement = (form) => document.querySelector(`[data-form="${form}"]`);
@@ -178,6 +179,11 @@ function onEdit(newMode) {
 function copyText(text, what) {
   const done = () => { byId('copy-status').textContent = `Copied: ${what}.`; };
   const fallback = () => {
+    // A selection of megabytes takes the browser seconds: download instead.
+    if (text.length > FallbackCopyLimit) {
+      byId('copy-status').textContent = 'The browser does not allow copying this much here: download the results.';
+      return;
+    }
     const area = document.createElement('textarea');
     area.value = text;
     document.body.append(area);

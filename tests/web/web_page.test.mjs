@@ -186,6 +186,7 @@ describe('WebPage', { skip: missing ?? false }, () => {
     assert.equal(lines[99999].split('\t')[0], '1601-01-01T00:00:00.0099999Z');
     await page.click('#copy-lines');
     await page.waitForFunction(() => document.getElementById('copy-status').textContent !== '');
+    assert.match(await page.$eval('#copy-status', (e) => e.textContent), /^Copied|download the results/);
     rmSync(downloads, { recursive: true, force: true });
     await done(page);
   });
@@ -195,6 +196,8 @@ describe('WebPage', { skip: missing ?? false }, () => {
     await page.focus('#stamp');
     await page.keyboard.type('0x01D37D69-0xFCC9D480');
     await page.click('[data-copy="halves"]');
+    await page.waitForFunction(() => document.getElementById('copy-status').textContent !== '');
+    assert.match(await page.$eval('#copy-status', (e) => e.textContent), /^Copied: Halves/);
     assert.deepEqual(page.requests.map((url) => url.replace(/#.*/, '')), [pageUrl]);
     assert.deepEqual(await page.evaluate(() => [document.cookie, localStorage.length, sessionStorage.length]), ['', 0, 0]);
     const policy = await page.$eval('meta[http-equiv="Content-Security-Policy"]', (e) => e.content);
