@@ -136,7 +136,7 @@ bool CountOfMoment(const TStampMoment& moment, bool utc, const TZone& zone, TMom
     // of the stamp.
     count.LocalSeconds =
         DaysFrom1601({moment.Year, moment.Month, moment.Day}) * SecondsPerCivilDay +
-        moment.Hour * 3600 + moment.Minute * 60 + moment.Second;
+        std::int64_t{moment.Hour} * 3600 + std::int64_t{moment.Minute} * 60 + moment.Second;
     count.Offsets.Kind = TLocalTimeKind::Unique;
     if (!utc) {
         count.Offsets = OffsetsOfLocalTime(count.LocalSeconds, zone.OffsetAt);
