@@ -36,13 +36,23 @@ function intlOffsets(timeZone) {
     const known = memory.get(utcSeconds);
     if (known !== undefined) return known;
     const unixSeconds = utcSeconds - UnixEpochFrom1601;
-    const fields = {};
-    for (const part of format.formatToParts(unixSeconds * 1000)) fields[part.type] = part.value;
-    let year = Number(fields.year);
-    if (fields.era === 'BC' || fields.era === 'B') year = 1 - year;
+    // "12/25/2017 AD, 10:20:30": its six numbers, month first. format() is
+    // four times as fast as formatToParts(), which is kept for any other
+    // shape of the text.
+    const text = format.format(unixSeconds * 1000);
+    let numbers = text.match(/\d+/g)?.map(Number) ?? [];
+    let beforeChrist = text.includes('BC');
+    if (numbers.length !== 6) {
+      const fields = {};
+      for (const part of format.formatToParts(unixSeconds * 1000)) fields[part.type] = part.value;
+      numbers = ['month', 'day', 'year', 'hour', 'minute', 'second'].map((type) => Number(fields[type]));
+      beforeChrist = fields.era === 'BC' || fields.era === 'B';
+    }
+    const [month, day, yearOfEra, hour, minute, second] = numbers;
+    const year = beforeChrist ? 1 - yearOfEra : yearOfEra;
     const local = new Date(0);
-    local.setUTCFullYear(year, Number(fields.month) - 1, Number(fields.day));
-    local.setUTCHours(Number(fields.hour), Number(fields.minute), Number(fields.second));
+    local.setUTCFullYear(year, month - 1, day);
+    local.setUTCHours(hour, minute, second);
     const offset = local.getTime() / 1000 - unixSeconds;
     const answer = Number.isFinite(offset) && Math.abs(offset) < 86400 ? offset : NaN;
     if (memory.size >= OffsetMemoryLimit) memory.clear();
