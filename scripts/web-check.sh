@@ -21,7 +21,7 @@ cmake --preset dev >/dev/null
 cmake --build --preset dev --target kelpworth_web_vectors
 
 echo "=== Node tests and browser tests"
-node --test --test-reporter=spec tests/web/
+node --test --test-reporter=tap tests/web/
 
 echo "=== npm pack, installed from the tarball into an empty folder"
 work="$(mktemp -d)"

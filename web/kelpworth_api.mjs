@@ -44,7 +44,7 @@ function intlOffsets(timeZone) {
     let beforeChrist = text.includes('BC');
     if (numbers.length !== 6) {
       const fields = {};
-      for (const part of format.formatToParts(unixSeconds * 1000)) fields[part.type] = part.value;
+      for (const piece of format.formatToParts(unixSeconds * 1000)) fields[piece.type] = piece.value;
       numbers = ['month', 'day', 'year', 'hour', 'minute', 'second'].map((type) => Number(fields[type]));
       beforeChrist = fields.era === 'BC' || fields.era === 'B';
     }

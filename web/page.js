@@ -130,16 +130,16 @@ function saveState() {
 
 function loadState() {
   const state = new Map();
-  for (const part of location.hash.replace(/^#/, '').split('&')) {
-    const equals = part.indexOf('=');
+  for (const pair of location.hash.replace(/^#/, '').split('&')) {
+    const equals = pair.indexOf('=');
     if (equals < 0) continue;
-    let value = part.slice(equals + 1);
+    let value = pair.slice(equals + 1);
     try {
       value = decodeURIComponent(value.replace(/\+/g, ' '));
     } catch {
       // Kept as it came: the field's message says what is wrong with it.
     }
-    state.set(part.slice(0, equals), value);
+    state.set(pair.slice(0, equals), value);
   }
   zoneProblem = null;
   const zone = state.get('z');

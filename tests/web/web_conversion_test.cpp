@@ -64,7 +64,7 @@ TEST(WebConversion, ReadsEveryPartOfAMomentAndRefusesAtTheField) {
     struct TCase {
         const char* Text;
         TMomentField Failed;
-        const char* Problem;  // a part of the message
+        const char* Problem;  // words of the message
     };
     const TCase cases[] = {
         {"2017-12-25", TMomentField::None, ""},
