@@ -15,7 +15,8 @@ seconds="${1:-20}"
 shift || true
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(run_flow number_reader scanners two_stage stamp_reading batch batch_input zone_rule_text)
+    targets=(run_flow number_reader scanners two_stage stamp_reading batch batch_input zone_rule_text
+             web_conversion)
 fi
 
 scripts/require-packages.sh cmake make clang libclang-rt-14-dev

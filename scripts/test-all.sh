@@ -3,7 +3,8 @@
 # as errors), the sanitizer build (AddressSanitizer and
 # UndefinedBehaviorSanitizer), the release build, its installed stamp
 # library in programs that use it, its Debian package checked by lintian,
-# the Windows build under Wine, the fuzz targets, Valgrind and clang-tidy.
+# the Windows build under Wine, the web page and its Node package (in Node
+# and in a headless browser), the fuzz targets, Valgrind and clang-tidy.
 # Debian packages that a fresh machine lacks are installed first (as root,
 # or through sudo); each step's script names what it needs.
 set -euo pipefail
@@ -34,6 +35,9 @@ lintian --display-info --info --fail-on error,warning build/release/kelpworth_*.
 
 echo "=== the Windows build under Wine"
 scripts/windows-check.sh
+
+echo "=== the web page and its Node package"
+scripts/web-check.sh
 
 echo "=== fuzz targets, 15 seconds each"
 scripts/fuzz.sh 15

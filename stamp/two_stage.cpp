@@ -70,7 +70,7 @@ TWide Subtract(TWide a, TWide b) {
 }
 
 TBinary Unpack(double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto bits = BitCopy<std::uint64_t>(value);
     const auto field = static_cast<std::int32_t>((bits >> 52) & 0x7FF);
     TBinary x;
     x.Negative = (bits & TopBit) != 0;
@@ -115,14 +115,14 @@ double RoundToBinary64(bool negative, std::uint64_t kept, std::int32_t exponent)
     const std::int32_t scale = exponent + drop;
     const std::uint64_t sign = negative ? TopBit : 0;
     if (scale > LargestScale) {
-        return std::bit_cast<double>(sign | 0x7FF0000000000000);
+        return BitCopy<double>(sign | 0x7FF0000000000000);
     }
     // Adding the significand with its leading bit onto the shifted scale
     // builds the exponent field: a leading bit 2^52 lifts a subnormal's
     // field 0 to 1, a carry to 2^53 lifts it once more, and a carry out of
     // the largest binade gives the pattern of infinity.
     const auto field = static_cast<std::uint64_t>(scale - SmallestScale);
-    return std::bit_cast<double>(sign | ((field << 52) + rounded));
+    return BitCopy<double>(sign | ((field << 52) + rounded));
 }
 
 // First stage to 64 bits, then the second to binary64.

@@ -18,6 +18,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "support/bit_copy.h"
+
 namespace kelpworth {
 
 // The integer emulation alone: the same bits on any arithmetic.
@@ -51,15 +53,15 @@ inline constexpr std::uint64_t TopBit = std::uint64_t{1} << 63;
 // as to an even neighbour 2^1024), and an infinite or NaN result comes
 // with a NaN error.
 inline double HalfwayMargin(double rounded) {
-    const std::uint64_t below = (std::bit_cast<std::uint64_t>(rounded) & ~TopBit) - 1;
-    return std::bit_cast<double>((below & ExponentField) - (std::uint64_t{54} << 52) +
+    const std::uint64_t below = (BitCopy<std::uint64_t>(rounded) & ~TopBit) - 1;
+    return BitCopy<double>((below & ExponentField) - (std::uint64_t{54} << 52) +
                                  (std::uint64_t{0x3FF} << 42));
 }
 
 // Half a binary64 unit of a normal result, the error of an exact tie.
 inline double HalfUnit(double rounded) {
-    const std::uint64_t field = std::bit_cast<std::uint64_t>(rounded) & ExponentField;
-    return std::bit_cast<double>(field - (std::uint64_t{53} << 52));
+    const std::uint64_t field = BitCopy<std::uint64_t>(rounded) & ExponentField;
+    return BitCopy<double>(field - (std::uint64_t{53} << 52));
 }
 
 inline std::int32_t SignificantBits(std::uint32_t x) {
@@ -82,7 +84,7 @@ inline double TwoStageDivide(std::uint32_t numerator, std::uint32_t denominator)
         // and each difference is a multiple of the quotient's unit small
         // enough to be a binary64 number. The error is remainder / d.
         constexpr std::uint64_t LowBits = (std::uint64_t{1} << 27) - 1;
-        const double high = std::bit_cast<double>(std::bit_cast<std::uint64_t>(quotient) & ~LowBits);
+        const double high = BitCopy<double>(BitCopy<std::uint64_t>(quotient) & ~LowBits);
         const double low = quotient - high;
         const double remainder = (n - high * d) - low * d;
         if (std::fabs(remainder) < HalfwayMargin(quotient) * d) return quotient;
