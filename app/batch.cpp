@@ -16,7 +16,7 @@ constexpr std::size_t OutputHeldUpTo = std::size_t{64} * 1024;
 // reused from line to line.
 TRequestOutcome LineOutcome(std::string_view line, const TCommandLineRequest& global,
                             const TLocaleTextSettings& settings, const TValueChecks& checks,
-                            const TClock& clock, std::string& commandLine) {
+                            const TSystemAnswers& system, std::string& commandLine) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     // A line is read as its words typed on a command line, where the shell
     // drops the blanks at the end; tabs separate like blanks (tab-separated
@@ -32,15 +32,16 @@ TRequestOutcome LineOutcome(std::string_view line, const TCommandLineRequest& gl
     for (const char c : line) {
         *out++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c == '\t' ? ' ' : c;
     }
-    TCommandLineRequest request = ReadLowerCaseCommandLine(commandLine, checks, clock);
+    TCommandLineRequest request = ReadLowerCaseCommandLine(commandLine, checks, system.Clock);
     InheritScriptSwitches(request, global);
-    return OutcomeOf(request, settings, clock);
+    return OutcomeOf(request, settings, system);
 }
 
 }  // namespace
 
 int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& settings,
-             const TValueChecks& checks, const TClock& clock, platform::Handle input) {
+             const TValueChecks& checks, const TSystemAnswers& system,
+             platform::Handle input) {
     TResultWriter output(TResultShape::OneLine, OutputHeldUpTo, BatchWriteFailureLocation);
     TBatchInput inputText;  // UTF-16 and byte-order marks
     std::string line;
@@ -52,7 +53,7 @@ int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& setti
     const auto convert = [&](std::string_view text) {
         ++lineNumber;
         const TRequestOutcome outcome =
-            LineOutcome(text, global, settings, checks, clock, commandLine);
+            LineOutcome(text, global, settings, checks, system, commandLine);
         if (outcome.ExitCode != 0) exitCode = outcome.ExitCode;
         output.Write(outcome, outcome.Messages.empty()
                                   ? std::string()

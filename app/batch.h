@@ -13,13 +13,14 @@
 #include "app/command_line.h"
 #include "locale/locale_state.h"
 #include "platform/platform.h"
-#include "support/clock_text.h"
+#include "app/system_answers.h"
 
 namespace kelpworth {
 
 // Converts standard input to its end; returns the exit code: 2 when any
 // line was refused or the input could not be read, else 0.
 int RunBatch(const TCommandLineRequest& global, const TLocaleTextSettings& settings,
-             const TValueChecks& checks, const TClock& clock, platform::Handle input);
+             const TValueChecks& checks, const TSystemAnswers& system,
+             platform::Handle input);
 
 }  // namespace kelpworth

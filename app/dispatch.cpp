@@ -6,12 +6,12 @@
 namespace kelpworth {
 
 TRequestOutcome OutcomeOf(const TCommandLineRequest& request, const TLocaleTextSettings& settings,
-                          const TClock& clock) {
+                          const TSystemAnswers& system) {
     switch (request.Kind) {
         case TRequestKind::ReadBack:
-            return StampReadingOutcome(request);
+            return StampReadingOutcome(request, system);
         case TRequestKind::Stamp:
-            return StampRequestOutcome(request, settings, clock);
+            return StampRequestOutcome(request, settings, system);
         case TRequestKind::None:
         case TRequestKind::Help:
         case TRequestKind::Batch:

@@ -5,13 +5,13 @@
 #include "app/command_line.h"
 #include "app/request_outcome.h"
 #include "locale/locale_state.h"
-#include "support/clock_text.h"
+#include "app/system_answers.h"
 
 namespace kelpworth {
 
 // A stamp, or a stamp read back; any other kind gives no result (a run of
 // its own shows the help screen instead), and under /s it is refused.
 TRequestOutcome OutcomeOf(const TCommandLineRequest& request, const TLocaleTextSettings& settings,
-                          const TClock& clock);
+                          const TSystemAnswers& system);
 
 }  // namespace kelpworth

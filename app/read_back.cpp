@@ -3,13 +3,10 @@
 #include <string>
 
 #include "kelpworth/stamp.h"
-#include "platform/platform.h"
 #include "stamp/civil_calendar.h"
 #include "stamp/stamp_forms.h"
 #include "stamp/stamp_reading.h"
-#include "stamp/system_time.h"
 #include "stamp/zone_decision.h"
-#include "stamp/zone_notes.h"
 #include "stamp/zone_offsets.h"
 
 namespace kelpworth {
@@ -19,8 +16,8 @@ constexpr std::uint64_t TopBit = std::uint64_t{1} << 63;
 
 // The user's short forms of a moment's whole second; the tool's own when
 // the platform renders none.
-std::string UserForms(const TStampMoment& moment) {
-    std::string text = platform::UserDateTimeText(SystemTimeOf(moment));
+std::string UserForms(const TStampMoment& moment, const TSystemAnswers& system) {
+    std::string text = system.UserForms(moment);
     return text.empty() ? MomentText(moment, ':') : text;
 }
 
@@ -30,7 +27,8 @@ TStampMoment LocalMomentOf(std::int64_t localSeconds) { return MomentOfSeconds(l
 
 }  // namespace
 
-TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request) {
+TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request,
+                                    const TSystemAnswers& system) {
     const TGivenValue& given = request.Stamp;
     if (!given.Text || given.Text->empty()) {
         return Refused({std::string("/r has ") + (given.Text ? "an empty value" : "no value")});
@@ -61,19 +59,19 @@ TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request) {
     AddLine(outcome.Lines, "", IsoForm(stamp, request.Utc));
     TStampMoment shown = FieldsOfStamp(stamp);
     if (request.Utc) {
-        TZoneNotes zone = PlatformZoneNotes(shown.Year, request.Strict);
+        TZoneNotes zone = system.ZoneNotes(shown.Year, request.Strict);
         if (zone.Refused) return Refused(std::move(zone.Notes));
         outcome.Messages.insert(outcome.Messages.end(), zone.Notes.begin(), zone.Notes.end());
         std::int32_t offset = 0;
         const auto seconds = static_cast<std::int64_t>(stamp / UnitsPerSecond);
-        if (!platform::UtcOffsetAt(seconds, offset)) {
+        if (!system.UtcOffsetAt(seconds, offset)) {
             return Refused({"/u: the time zone gives no UTC offset for " +
                             IsoForm(stamp, true)});
         }
         AddLine(outcome.Lines, "", LocalIsoForm(stamp, offset));
         shown = LocalMomentOf(seconds + offset);
     }
-    AddLine(outcome.Lines, "", UserForms(shown));
+    AddLine(outcome.Lines, "", UserForms(shown, system));
     if (request.EveryForm) {
         AddLine(outcome.Lines, "stamp", StampText(stamp));
         AddEveryForm(outcome.Lines, stamp);

@@ -5,9 +5,11 @@
 
 #include "app/command_line.h"
 #include "app/request_outcome.h"
+#include "app/system_answers.h"
 
 namespace kelpworth {
 
-TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request);
+TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request,
+                                    const TSystemAnswers& system);
 
 }  // namespace kelpworth

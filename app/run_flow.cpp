@@ -13,6 +13,8 @@
 #include "app/dispatch.h"
 #include "app/result_writer.h"
 #include "stamp/details.h"
+#include "stamp/system_time.h"
+#include "stamp/zone_notes.h"
 #include "support/clock_text.h"
 #include "support/console_channel.h"
 #include "support/text.h"
@@ -35,6 +37,14 @@ TValueChecks ChecksIn(const std::shared_ptr<const TLocaleState>& settings, const
             return AcceptDateText(text, *settings, [&clock] { return ThisYear(clock); });
         },
         [settings](const std::string& text) { return AcceptTimeText(text, *settings); }};
+}
+
+// The platform's answers to what a request's steps ask.
+TSystemAnswers PlatformAnswers(const TClock& clock) {
+    return TSystemAnswers{
+        clock, platform::UtcOffsetAt, PlatformZoneNotes,
+        [](const TStampMoment& moment) { return platform::UserDateTimeText(SystemTimeOf(moment)); },
+        [] { return platform::DayMonthYearLocaleHint(); }};
 }
 
 void ShowHelpScreen(const TClock& clock) { WriteLine(FilledHelpText(clock)); }
@@ -73,15 +83,16 @@ int RunKelpworth() {
 
     const TValueChecks checks = ChecksIn(settings, clock);
     const TCommandLineRequest request = ReadCommandLine(commandLine, checks, clock);
+    const TSystemAnswers system = PlatformAnswers(clock);
 
     int exitCode = 0;
     switch (request.Kind) {
         case TRequestKind::Batch:
-            exitCode = RunBatch(request, settings->Settings, checks, clock, input);
+            exitCode = RunBatch(request, settings->Settings, checks, system, input);
             break;
         case TRequestKind::ReadBack:
         case TRequestKind::Stamp:
-            exitCode = WriteOutcome(OutcomeOf(request, settings->Settings, clock));
+            exitCode = WriteOutcome(OutcomeOf(request, settings->Settings, system));
             break;
         case TRequestKind::Help:
             ShowHelpScreen(clock);

@@ -6,7 +6,6 @@
 
 #include "app/strict_reading.h"
 #include "kelpworth/stamp.h"
-#include "platform/platform.h"
 #include "stamp/exact_stamp.h"
 #include "stamp/stamp_conversion.h"
 #include "stamp/stamp_forms.h"
@@ -49,11 +48,13 @@ void AddExactLine(std::vector<TResultLine>& lines, const TExactStamp& exact,
 }  // namespace
 
 TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
-                                    const TLocaleTextSettings& settings, const TClock& clock) {
+                                    const TLocaleTextSettings& settings,
+                                    const TSystemAnswers& system) {
+    const TClock& clock = system.Clock;
     if (request.Strict) {
         const TClockTexts clockTexts{CurrentDateText(clock), CurrentTimeText(clock)};
         std::vector<std::string> problems = StrictReadingProblems(
-            request, settings, clockTexts, platform::DayMonthYearLocaleHint());
+            request, settings, clockTexts, system.DayMonthYearLocaleHint());
         if (!problems.empty()) return Refused(std::move(problems));
     }
 
@@ -66,7 +67,7 @@ TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
         converted = WholeSecondOf(clock.Universal());
         const std::int64_t utcSeconds = SecondsOfFields(converted);
         std::int32_t seconds = 0;
-        if (platform::UtcOffsetAt(utcSeconds, seconds)) offset = seconds;
+        if (system.UtcOffsetAt(utcSeconds, seconds)) offset = seconds;
         TStampMoment local = converted;
         FieldsOfSeconds(utcSeconds + offset.value_or(0), 0, local);
         result.Used = {DateText(SystemTimeOf(local), DatePicture),
@@ -78,7 +79,7 @@ TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
         if (request.Utc) {
             TUtcFields utc =
                 UtcOfLocal(result.Fields, request.Strict, settings.TimeSep,
-                                        platform::UtcOffsetAt, PlatformZoneNotes);
+                                        system.UtcOffsetAt, system.ZoneNotes);
             if (utc.Refused) return Refused(std::move(utc.Notes));
             outcome.Messages = std::move(utc.Notes);
             converted = utc.Fields;

@@ -6,13 +6,15 @@
 #include "app/command_line.h"
 #include "app/request_outcome.h"
 #include "locale/locale_state.h"
-#include "support/clock_text.h"
+#include "app/system_answers.h"
 
 namespace kelpworth {
 
 // The clock gives the texts a strict refusal names, the values that
-// failing texts are replaced by, and with /c /u the UTC reading.
+// failing texts are replaced by, and with /c /u the UTC reading; the zone
+// answers /u.
 TRequestOutcome StampRequestOutcome(const TCommandLineRequest& request,
-                                    const TLocaleTextSettings& settings, const TClock& clock);
+                                    const TLocaleTextSettings& settings,
+                                    const TSystemAnswers& system);
 
 }  // namespace kelpworth

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/fixed_clock.h"
 #include "common/test_support.h"
 
 namespace kelpworth {
@@ -79,6 +80,50 @@ TEST_P(CommandLineTable, GivesTheRequest) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, CommandLineTable, ::testing::ValuesIn(LineCases));
+
+// The reader reads the clock it is given, and only for the values the
+// clock gives: once for each, in the order the texts are needed.
+TEST(ReadCommandLine, ReadsTheClockItIsGivenForWhatTheClockGives) {
+    struct Case {
+        const char* CommandLine;
+        TRequestKind Kind;
+        const char* DateStr;
+        const char* TimeStr;
+        int Readings;
+    };
+    const Case cases[] = {
+        {"kelpworth /d25.12.2017 /t10:20:30", TRequestKind::Stamp, "25.12.2017", "10:20:30", 0},
+        {"kelpworth /d25.12.2017", TRequestKind::Stamp, "25.12.2017", "05:06:07", 1},
+        {"kelpworth /t10", TRequestKind::Stamp, "03.04.2026", "10", 1},
+        {"kelpworth /c", TRequestKind::Stamp, "03.04.2026", "05:06:07", 2},
+        {"kelpworth /r0 /c", TRequestKind::ReadBack, "", "", 0},
+        {"kelpworth /b /r", TRequestKind::Batch, "", "", 0},
+        {"kelpworth /? /c", TRequestKind::Help, "", "", 0},
+        {"kelpworth /m", TRequestKind::None, "", "", 0},
+    };
+    for (const Case& c : cases) {
+        const testing::TFixedClock clock({2026, 4, 5, 3, 5, 6, 7, 0});
+        const TCommandLineRequest request = ReadCommandLine(c.CommandLine, TValueChecks{}, clock);
+        EXPECT_EQ(request.Kind, c.Kind) << c.CommandLine;
+        EXPECT_EQ(request.Record.DateStr, c.DateStr) << c.CommandLine;
+        EXPECT_EQ(request.Record.TimeStr, c.TimeStr) << c.CommandLine;
+        EXPECT_EQ(clock.LocalReads, c.Readings) << c.CommandLine;
+        EXPECT_EQ(clock.UniversalReads, 0) << c.CommandLine;
+    }
+}
+
+// A batch line takes the script switches of the real command line and is
+// never a batch or a dialog of its own.
+TEST(InheritScriptSwitches, ABatchLineTakesTheScriptSwitches) {
+    const testing::TFixedClock clock({2026, 4, 5, 3, 5, 6, 7, 0});
+    const TCommandLineRequest global = ReadCommandLine("kelpworth /b /s /u /x", {}, clock);
+    TCommandLineRequest line = ReadCommandLine("kelpworth /b /m /d", {}, clock);
+    EXPECT_EQ(line.Kind, TRequestKind::Batch);
+    InheritScriptSwitches(line, global);
+    EXPECT_EQ(line.Kind, TRequestKind::Stamp);  // strict: an empty date is a request to refuse
+    EXPECT_TRUE(line.Strict && line.Utc && line.EveryForm);
+    EXPECT_FALSE(line.Batch || line.Details);
+}
 
 TEST(HasArguments, CountsTheWayTheStartUpSplitsTheLine) {
     EXPECT_FALSE(HasArguments(""));
