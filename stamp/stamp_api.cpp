@@ -35,7 +35,8 @@ std::optional<std::uint64_t> StampOfMoment(const TStampMoment& moment) {
     // far inside 64 bits; only the count in units could overflow.
     const std::int64_t days = DaysFrom1601({moment.Year, moment.Month, moment.Day});
     const auto seconds = static_cast<std::uint64_t>(
-        days * SecondsPerCivilDay + moment.Hour * 3600 + moment.Minute * 60 + moment.Second);
+        days * SecondsPerCivilDay + std::int64_t{moment.Hour} * 3600 +
+        std::int64_t{moment.Minute} * 60 + moment.Second);
     if (seconds > LastStamp / UnitsPerSecond) return std::nullopt;
     const std::uint64_t stamp = seconds * UnitsPerSecond + moment.Units;
     if (stamp > LastStamp) return std::nullopt;
