@@ -44,7 +44,7 @@ std::int32_t EraOffsetForName(std::string_view name, const TLocaleState& state) 
 }
 
 std::uint16_t EraYearToYear(std::uint16_t year, std::int32_t& eraOffset,
-                            const TLocaleState& state, TYearReading thisYear) {
+                            const TLocaleState& state, const TYearReading& thisYear) {
     std::int64_t fullYear = year;
     std::int64_t offset = eraOffset;
     if (state.Identity.PrimaryLanguage == platform::LanguageKorean) {
@@ -58,7 +58,7 @@ std::uint16_t EraYearToYear(std::uint16_t year, std::int32_t& eraOffset,
 }
 
 bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state,
-                  TYearReading thisYear) {
+                  const TYearReading& thisYear) {
     const TLocaleTextSettings& settings = state.Settings;
     const std::string& picture = settings.ShortDatePicture;
     const TDateFieldOrder order = DateFieldOrderOf(picture);
@@ -117,7 +117,7 @@ bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state,
     return MakeDateValue(year.Value, month, day, value);
 }
 
-bool AcceptDateText(const std::string& text, const TLocaleState& state, TYearReading thisYear) {
+bool AcceptDateText(const std::string& text, const TLocaleState& state, const TYearReading& thisYear) {
     TScanState scan{text, 1};
     double value = 0;
     const bool ok = ScanDateText(scan, value, state, thisYear);

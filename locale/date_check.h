@@ -23,16 +23,16 @@ using TYearReading = std::function<std::uint16_t()>;
 // An era year as a Gregorian year, with the scan's era offset (which the
 // Korean reading turns negative).
 std::uint16_t EraYearToYear(std::uint16_t year, std::int32_t& eraOffset,
-                            const TLocaleState& state, TYearReading thisYear);
+                            const TLocaleState& state, const TYearReading& thisYear);
 
 // Reads two or three numbers with the date separator in the user's order
 // and builds a date value of them. Leaves the position where it stopped.
 // The checks need only the answer; the value shows tests which fields were
 // read.
 bool ScanDateText(TScanState& scan, double& value, const TLocaleState& state,
-                  TYearReading thisYear);
+                  const TYearReading& thisYear);
 
 // Accepted when the scan succeeded or read the whole text.
-bool AcceptDateText(const std::string& text, const TLocaleState& state, TYearReading thisYear);
+bool AcceptDateText(const std::string& text, const TLocaleState& state, const TYearReading& thisYear);
 
 }  // namespace kelpworth
