@@ -21,10 +21,6 @@ std::string UserForms(const TStampMoment& moment, const TSystemAnswers& system) 
     return text.empty() ? MomentText(moment, ':') : text;
 }
 
-// The local date and time `localSeconds` from 1601-01-01 00:00, which a
-// zone west of Greenwich puts before it (down to 31.12.1600).
-TStampMoment LocalMomentOf(std::int64_t localSeconds) { return MomentOfSeconds(localSeconds); }
-
 }  // namespace
 
 TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request,
@@ -69,7 +65,7 @@ TRequestOutcome StampReadingOutcome(const TCommandLineRequest& request,
                             IsoForm(stamp, true)});
         }
         AddLine(outcome.Lines, "", LocalIsoForm(stamp, offset));
-        shown = LocalMomentOf(seconds + offset);
+        shown = MomentOfSeconds(seconds + offset);  // before 1601 west of Greenwich
     }
     AddLine(outcome.Lines, "", UserForms(shown, system));
     if (request.EveryForm) {

@@ -2,6 +2,7 @@
 
 #include "kelpworth/stamp.h"
 #include "stamp/civil_calendar.h"
+#include "stamp/exact_stamp.h"
 #include "stamp/stamp_forms.h"
 #include "stamp/stamp_reading.h"
 #include "support/text.h"
@@ -65,16 +66,24 @@ std::string ZoneNote(const TLocalTimeOffsets& offsets, std::int64_t localSeconds
            other;
 }
 
+// The console tool's stamp line, and why it is another count.
+struct TConsoleStamp {
+    std::uint64_t Stamp = 0;
+    TStampLineDifference Difference = TStampLineDifference::None;
+};
+
 // The stamp line the console tool prints for the moment (whole seconds),
 // where it is not the exact count of that second; nothing where the tool
 // reads no such date.
-std::optional<std::uint64_t> ConsoleStampIfOther(const TStampMoment& local, std::uint64_t stamp) {
-    const TStampMoment inUtc = FieldsOfStamp(stamp);
+std::optional<TConsoleStamp> ConsoleStampIfOther(const TStampMoment& local, std::uint64_t stamp) {
+    TStampMoment inUtc = FieldsOfStamp(stamp);
     if (local.Year > ToolLastYear || inUtc.Year > ToolLastYear) return std::nullopt;
+    inUtc.Units = 0;
     const std::uint64_t kept = StampOfFields(inUtc.Year, inUtc.Month, inUtc.Day, inUtc.Hour,
                                              inUtc.Minute, inUtc.Second, 0);
-    if (kept == stamp - inUtc.Units) return std::nullopt;
-    return kept;
+    const TExactStamp exact = ExactStampBeside(inUtc, kept);
+    if (exact.Difference == TStampLineDifference::None) return std::nullopt;
+    return TConsoleStamp{kept, exact.Difference};
 }
 
 // The console tool's command line for the moment and, where it prints
@@ -90,7 +99,7 @@ void AddConsoleTool(TWebResult& result, const TStampMoment& local, std::uint64_t
                      (utc ? "" : " /u");
     const std::string takesWholeSeconds =
         inUtc.Units != 0 ? ", which takes whole seconds," : "";
-    const std::optional<std::uint64_t> kept = ConsoleStampIfOther(local, stamp);
+    const std::optional<TConsoleStamp> kept = ConsoleStampIfOther(local, stamp);
     if (!kept) {
         if (inUtc.Units != 0) {
             result.Notes.push_back("The console tool" + takesWholeSeconds + " prints " +
@@ -98,16 +107,13 @@ void AddConsoleTool(TWebResult& result, const TStampMoment& local, std::uint64_t
         }
         return;
     }
-    result.ConsoleStamp = StampText(*kept);
-    // Days 02.01.1601 to 29.12.1899 lie before the arithmetic's day 0.
-    const bool beforeDayZero =
-        (inUtc.Year > 1601 || inUtc.Month > 1 || inUtc.Day > 1) &&
-        (inUtc.Year < 1899 || (inUtc.Year == 1899 && (inUtc.Month < 12 || inUtc.Day < 30)));
+    result.ConsoleStamp = StampText(kept->Stamp);
+    const bool countedBackwards = kept->Difference == TStampLineDifference::TimeCountedBackwards;
     result.Notes.push_back(
         "The console tool" + takesWholeSeconds + " prints " + result.ConsoleStamp +
-        " for this input, " + IsoForm(*kept, true) + ": its kept arithmetic " +
-        (beforeDayZero ? "counts the time of day backwards before 30.12.1899"
-                       : "comes out one second short") +
+        " for this input, " + IsoForm(kept->Stamp, true) + ": its kept arithmetic " +
+        (countedBackwards ? "counts the time of day backwards before 30.12.1899"
+                          : "comes out one second short") +
         ". The stamp above is the exact count.");
 }
 
@@ -296,10 +302,10 @@ void ConvertLines(std::string_view text, const TZone& zone, std::string& out) {
                 AppendForms(out, count.Stamp);
                 out += '\t';
                 out += IsoForm(count.Stamp, true);
-                if (const std::optional<std::uint64_t> kept =
+                if (const std::optional<TConsoleStamp> kept =
                         ConsoleStampIfOther(reading.Moment, count.Stamp)) {
                     out += '\t';
-                    out += StampText(*kept);
+                    out += StampText(kept->Stamp);
                 }
                 out += '\n';
             }
